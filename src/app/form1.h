@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/game_state.h"
+#include "ui/random_source.h"
+#include "ui/scene.h"
+#include "ui/window_host.h"
+
+#include <iosfwd>
+
+namespace vexel {
+
+namespace scores {
+class ScoreFile;
+}
+
+// The game window's code. Handlers keep the names the window gives them;
+// their bodies live in the folder of the subsystem they belong to.
+class Form1 final : public FormEvents {
+public:
+    Form1(GameState& state, WindowHost& host, RandomSource& random, const scores::ScoreFile& scoreFile,
+          std::ostream& diagnostics);
+
+    // FormEvents: how the window reaches the handlers below.
+    void load() override;
+    void keyDown(int keyCode, int shift) override { Form_KeyDown(keyCode, shift); }
+    void timer() override { Frame_Timer(); }
+    void menu(MenuItem item) override;
+    void highScoresMenu() override { mnuHS_Click(); }
+
+    void Form_Load();
+    void Form_KeyDown(int keyCode, int shift);
+    void Frame_Timer();
+    void mnuSBS_Click();
+    void mnuSL_Click();
+    void mnuTW_Click();
+    void mnuHS_Click();
+
+    void setGrid(int flag);
+    void addScore(int points);
+    void Lost();
+    void loadScores();
+    void saveScores();
+
+    const Scene& scene() const { return scene_; }
+    Scene& scene() { return scene_; }
+    const GameState& state() const { return state_; }
+    GameState& state() { return state_; }
+    // Counts window loads; lets a caller notice that Lost rebuilt the board.
+    unsigned long loads() const { return loads_; }
+
+private:
+    void gunStep(int gun, double p);
+    void fire(int gun);
+    void squareReset();
+    // Each returns true when the game was lost: the board it worked on is
+    // gone by then, and the caller must stop touching it.
+    bool bulletFlight();
+    bool testSquare(int row, int col);
+
+    GameState& state_;
+    WindowHost& host_;
+    RandomSource& random_;
+    const scores::ScoreFile& scoreFile_;
+    std::ostream& diagnostics_;
+    Scene scene_;
+    unsigned long loads_ = 0;
+};
+
+} // namespace vexel
