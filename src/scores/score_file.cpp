@@ -102,7 +102,7 @@ std::string defaultScoresPath()
         }
         base = homeDir + "/.local/share";
     }
-    while (base.size() > 1 && base.back() == '/')
+    while (!base.empty() && base.back() == '/')
         base.pop_back();
     return base + "/vexel/vexel.ini";
 }
