@@ -1,0 +1,188 @@
+#include "app/command_line.h"
+
+#include "ui/random_source.h"
+
+#include <array>
+#include <limits>
+
+namespace vexel {
+
+namespace {
+
+// Options that belong to the toolkit and take a value. They are handed on
+// untouched so that, for instance, -platform offscreen keeps working.
+constexpr std::array<std::string_view, 4> ToolkitOptionsWithValue = {"-platform", "-style",
+                                                                     "-qwindowgeometry", "-display"};
+
+bool isToolkitOption(std::string_view argument)
+{
+    for (std::string_view option : ToolkitOptionsWithValue) {
+        if (argument == option)
+            return true;
+    }
+    return false;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+// Walks the arguments once; the first problem found ends the walk, since
+// later arguments may only make sense relative to an earlier one.
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+
+    CommandLine run()
+    {
+        result_.toolkitArguments.push_back(arguments_.empty() ? std::string("vexel") : arguments_.front());
+        for (next_ = 1; next_ < arguments_.size() && result_.error.empty();)
+            take(arguments_[next_++]);
+
+        if (!result_.error.empty())
+            result_.action = CommandLine::Action::Error;
+        else if (help_)
+            result_.action = CommandLine::Action::Help;
+        else if (version_)
+            result_.action = CommandLine::Action::Version;
+        return std::move(result_);
+    }
+
+private:
+    void take(const std::string& argument)
+    {
+        const std::size_t equals = argument.find('=');
+        const bool isLong = argument.rfind("--", 0) == 0;
+        const std::string_view name =
+            isLong && equals != std::string::npos ? std::string_view(argument).substr(0, equals) : argument;
+        std::optional<std::string> inlineValue;
+        if (isLong && equals != std::string::npos)
+            inlineValue = argument.substr(equals + 1);
+
+        if (name == "--help" || name == "-h") {
+            help_ = true;
+            refuseValue(name, inlineValue);
+        } else if (name == "--version") {
+            version_ = true;
+            refuseValue(name, inlineValue);
+        } else if (name == "--scores-file") {
+            const std::optional<std::string> path = value(name, inlineValue, "a path");
+            if (path && path->empty())
+                fail("option '--scores-file' needs a path");
+            else if (path)
+                result_.scoresFile = *path;
+        } else if (name == "--seed") {
+            const std::optional<std::string> text = value(name, inlineValue, "a number");
+            if (!text)
+                return;
+            result_.seed = parseSeed(*text);
+            if (!result_.seed)
+                fail("invalid seed " + quoted(*text) + ": expected a whole number from 0 to " +
+                     std::to_string(std::numeric_limits<std::uint32_t>::max()));
+        } else if (isToolkitOption(argument)) {
+            if (next_ >= arguments_.size()) {
+                fail("option " + quoted(argument) + " needs a value");
+                return;
+            }
+            result_.toolkitArguments.push_back(argument);
+            result_.toolkitArguments.push_back(arguments_[next_++]);
+        } else if (!argument.empty() && argument.front() == '-') {
+            fail("unknown option " + quoted(name));
+        } else {
+            fail("unexpected argument " + quoted(argument));
+        }
+    }
+
+    // The value of an option, given as --name=value or as the next argument.
+    std::optional<std::string> value(std::string_view name, const std::optional<std::string>& inlineValue,
+                                     std::string_view what)
+    {
+        if (inlineValue)
+            return inlineValue;
+        if (next_ < arguments_.size())
+            return arguments_[next_++];
+        fail("option " + quoted(name) + " needs " + std::string(what));
+        return std::nullopt;
+    }
+
+    void refuseValue(std::string_view name, const std::optional<std::string>& inlineValue)
+    {
+        if (inlineValue)
+            fail("option " + quoted(name) + " takes no value");
+    }
+
+    void fail(std::string message)
+    {
+        if (result_.error.empty())
+            result_.error = std::move(message);
+    }
+
+    const std::vector<std::string>& arguments_;
+    std::size_t next_ = 1;
+    bool help_ = false;
+    bool version_ = false;
+    CommandLine result_;
+};
+
+} // namespace
+
+std::optional<std::uint32_t> parseSeed(std::string_view text)
+{
+    if (text.empty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (char ch : text) {
+        if (ch < '0' || ch > '9')
+            return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(ch - '0');
+        // Checked on every digit, so a long run of digits cannot wrap.
+        if (value > std::numeric_limits<std::uint32_t>::max())
+            return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    return Parser(arguments).run();
+}
+
+CommandLine parseCommandLine(int argc, const char* const* argv)
+{
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.emplace_back(argv[i] ? argv[i] : "");
+    return parseCommandLine(arguments);
+}
+
+std::string helpText(std::string_view defaultScoresPath)
+{
+    std::string text = "Usage: vexel [OPTION]...\n"
+                       "Dodge the bullets of 44 guns on an 11 by 11 board.\n"
+                       "\n"
+                       "Options:\n"
+                       "  --scores-file PATH  keep the high scores in PATH\n"
+                       "                      (default: ";
+    text += defaultScoresPath;
+    text += ")\n"
+            "  --seed N            draw the guns' random numbers from seed N\n"
+            "                      (0 to 4294967295; default: ";
+    text += std::to_string(DefaultRandom::DefaultSeed);
+    text += ")\n"
+            "  -h, --help          show this help and exit\n"
+            "      --version       show the version and exit\n"
+            "\n"
+            "The toolkit options -platform, -style, -qwindowgeometry and -display\n"
+            "are passed on with their value.\n"
+            "\n"
+            "Keys: Enter pauses and resumes; the arrow keys move the green square.\n";
+    return text;
+}
+
+std::string versionText(std::string_view version)
+{
+    return "vexel " + std::string(version) + "\n";
+}
+
+} // namespace vexel

@@ -1,0 +1,81 @@
+#include "app/command_line.h"
+#include "app/form1.h"
+#include "app/game_state.h"
+#include "scores/score_file.h"
+#include "ui/qt/game_window.h"
+#include "ui/random_source.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <csignal>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#ifndef VEXEL_VERSION
+#error "VEXEL_VERSION must be defined by the build"
+#endif
+
+namespace {
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (const char* file :
+         {":/icons/vexel-32x32-2.png", ":/icons/vexel-32x32-16.png", ":/icons/vexel-16x16-16.png"})
+        icon.addFile(QString::fromLatin1(file));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Read before Qt starts, so that --help and --version need no display.
+    const vexel::CommandLine line = vexel::parseCommandLine(argc, argv);
+    switch (line.action) {
+    case vexel::CommandLine::Action::Help:
+        std::cout << vexel::helpText(vexel::scores::defaultScoresPath());
+        return 0;
+    case vexel::CommandLine::Action::Version:
+        std::cout << vexel::versionText(VEXEL_VERSION);
+        return 0;
+    case vexel::CommandLine::Action::Error:
+        std::cerr << "vexel: " << line.error << "\nTry 'vexel --help' for more information.\n";
+        return vexel::UsageErrorStatus;
+    case vexel::CommandLine::Action::Run:
+        break;
+    }
+
+    // A file-size limit must make saving the scores fail, which the game
+    // reports and survives, rather than end the game with a signal.
+    std::signal(SIGXFSZ, SIG_IGN);
+
+    // QApplication keeps a reference to the count and the vector for life.
+    std::vector<std::string> toolkitArguments = line.toolkitArguments;
+    std::vector<char*> toolkitArgv;
+    for (std::string& argument : toolkitArguments)
+        toolkitArgv.push_back(argument.data());
+    toolkitArgv.push_back(nullptr);
+    int toolkitArgc = static_cast<int>(toolkitArguments.size());
+
+    QApplication application(toolkitArgc, toolkitArgv.data());
+    QApplication::setApplicationName(QStringLiteral("vexel"));
+    // No display name: Qt would append it to every window title, and the
+    // title bar is the game's status line, whose texts are exact.
+    QApplication::setApplicationVersion(QStringLiteral(VEXEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("org.vexel.Vexel"));
+
+    vexel::GameState state;
+    const vexel::scores::ScoreFile scoreFile(line.scoresFile.value_or(vexel::scores::defaultScoresPath()));
+    vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
+
+    vexel::qt::GameWindow window;
+    window.setWindowIcon(windowIcon());
+    vexel::Form1 form(state, window, random, scoreFile, std::cerr);
+    window.attach(form, form.scene());
+    window.loadAndShow();
+
+    return QApplication::exec();
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ui/window_host.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <string>
+
+class QAction;
+
+namespace vexel {
+class Scene;
+}
+
+namespace vexel::qt {
+
+class BoardView;
+
+// The game's one window: the status line in the title bar, the Options and
+// High Scores menus, the board, and the timer Frame. It hands the game one
+// notification at a time and drops whatever arrives while a handler or one
+// of the game's dialogs is still open, which matters because Qt keeps
+// delivering timer ticks inside a dialog's own event loop.
+class GameWindow final : public QMainWindow, public WindowHost {
+    Q_OBJECT
+
+public:
+    explicit GameWindow(QWidget* parent = nullptr);
+    ~GameWindow() override;
+
+    // The game to notify and the scene to show. The scene object must stay
+    // the same for the window's life; its contents may be rebuilt.
+    void attach(FormEvents& events, const Scene& scene);
+
+    // Loads the game into the window as defined, then puts it on screen.
+    void loadAndShow();
+
+    BoardView& board() { return *board_; }
+    QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
+    QAction* highScoresAction() const { return highScores_; }
+    const QTimer& frameTimer() const { return frame_; }
+
+    // Notifications handed to the game, and those dropped because it was busy.
+    unsigned long ticksDelivered() const { return ticks_; }
+    unsigned long droppedDeliveries() const { return dropped_; }
+    bool busy() const { return busy_ > 0; }
+
+    // WindowHost
+    std::string caption() const override { return caption_; }
+    void setCaption(const std::string& text) override;
+    int clientWidth() const override;
+    int clientHeight() const override;
+    bool timerEnabled() const override { return frame_.isActive(); }
+    void setTimerEnabled(bool enabled) override;
+    bool checked(MenuItem item) const override;
+    void setChecked(MenuItem item, bool on) override;
+    void messageBox(const std::string& text, const std::string& title, MessageIcon icon) override;
+    std::string inputBox(const std::string& prompt, const std::string& title) override;
+    void reload() override;
+
+signals:
+    // After each tick the game has handled.
+    void tickDelivered();
+
+private:
+    static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
+    void buildMenus();
+    void resetToDefinition();
+    void loadGame();
+    template <class Handler> bool deliver(Handler&& handler);
+    void keyPressed(int keyCode, int shift);
+    void frameElapsed();
+    void optionChosen(MenuItem item, bool markNow);
+
+    FormEvents* events_ = nullptr;
+    BoardView* board_ = nullptr;
+    std::array<QAction*, 3> options_{};
+    QAction* highScores_ = nullptr;
+    QTimer frame_;
+    std::string caption_;
+    int busy_ = 0;
+    unsigned long ticks_ = 0;
+    unsigned long dropped_ = 0;
+};
+
+} // namespace vexel::qt
