@@ -1,0 +1,32 @@
+# The Debian package. Included after every install rule, because CPack
+# packages exactly what `cmake --install` would put in place.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vexel)
+set(CPACK_PACKAGE_VENDOR "The Vexel developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+# vexel_1.0.0_amd64.deb rather than CPack's own vexel-1.0.0-Linux.deb.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Vexel developers <maintainers@vexel.invalid>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
+# The synopsis line comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the
+# extended text under it, which CPack indents as the control file wants.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vexel is a small arcade game for one player. Move a green square with the
+arrow keys around a board of 11 by 11 squares while 44 guns fire bullets
+across it; every bullet that leaves the board scores a point, and points
+raise the level and the rate of fire. Options mark the squares under fire,
+show the level and switch to two-way play. The best score of each mode is
+kept with its holder's name.")
+# Let dpkg-shlibdeps read the libraries the executable links against, so the
+# Qt and C++ runtime dependencies follow whatever the build machine used.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+include(CPack)
