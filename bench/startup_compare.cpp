@@ -1,0 +1,142 @@
+// Start-up time to the first painted frame and peak memory of the game,
+// side by side with the floor window, each started fresh on the offscreen
+// platform, interleaved, several times. Prints medians and the ratios.
+//
+//   vexel_startup_compare GAME FLOOR PROBE_LIBRARY [RUNS]
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Sample {
+    double milliseconds = 0;
+    double peakMiB = 0;
+};
+
+struct Program {
+    const char* label;
+    std::string path;
+    std::vector<Sample> samples;
+};
+
+// Starts the program with the probe preloaded, waits for its first-paint
+// line and its exit, and returns the time to that line and the peak
+// resident memory of the process.
+bool runOnce(const std::string& path, const std::string& probe, const std::string& dataHome, Sample& sample)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return false;
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (fds[1] != 3) {
+            ::dup2(fds[1], 3);
+            ::close(fds[1]);
+        }
+        // Qt's notes about the offscreen platform are noise here.
+        if (std::getenv("VEXEL_STARTUP_VERBOSE") == nullptr) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            if (null >= 0)
+                ::dup2(null, 2);
+        }
+        ::setenv("LD_PRELOAD", probe.c_str(), 1);
+        ::setenv("VEXEL_PROBE_FD", "3", 1);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+        ::execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    char line[16] = {};
+    const ssize_t got = ::read(fds[0], line, sizeof line - 1);
+    const auto painted = std::chrono::steady_clock::now();
+    ::close(fds[0]);
+    int status = 0;
+    rusage usage{};
+    ::wait4(pid, &status, 0, &usage);
+    if (got <= 0 || std::strncmp(line, "painted", 7) != 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return false;
+    sample.milliseconds = std::chrono::duration<double, std::milli>(painted - start).count();
+    sample.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB
+    return true;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s GAME FLOOR PROBE_LIBRARY [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
+    const std::string probe = argv[3];
+    char folder[] = "/tmp/vexel-startup.XXXXXX";
+    if (!::mkdtemp(folder))
+        return 1;
+    const std::string dataHome = folder;
+
+    Program game{"vexel", argv[1], {}};
+    Program floor{"floor", argv[2], {}};
+    Sample ignored;
+    // One unmeasured start each: the game creates its records file on its
+    // first start, and the first start of anything fills the page cache.
+    bool ok = runOnce(game.path, probe, dataHome, ignored) && runOnce(floor.path, probe, dataHome, ignored);
+    for (int run = 0; ok && run < runs; ++run) {
+        // Alternate which goes first, so neither always follows the other.
+        Program* order[2] = {&game, &floor};
+        if (run % 2)
+            std::swap(order[0], order[1]);
+        for (Program* program : order) {
+            Sample sample;
+            ok = ok && runOnce(program->path, probe, dataHome, sample);
+            program->samples.push_back(sample);
+        }
+    }
+    std::system(("rm -rf '" + dataHome + "'").c_str());
+    if (!ok) {
+        std::fprintf(stderr, "a program did not report its first frame\n");
+        return 1;
+    }
+
+    auto field = [](const Program& p, double Sample::*member) {
+        std::vector<double> values;
+        for (const Sample& s : p.samples)
+            values.push_back(s.*member);
+        return median(values);
+    };
+    const double gameMs = field(game, &Sample::milliseconds);
+    const double floorMs = field(floor, &Sample::milliseconds);
+    const double gameMiB = field(game, &Sample::peakMiB);
+    const double floorMiB = field(floor, &Sample::peakMiB);
+    std::printf("start-up to first painted frame and peak memory, median of %d interleaved runs\n", runs);
+    std::printf("  %-6s %8.1f ms %8.1f MiB\n", floor.label, floorMs, floorMiB);
+    std::printf("  %-6s %8.1f ms %8.1f MiB\n", game.label, gameMs, gameMiB);
+    std::printf("  start-up ratio %.2f (target <= 1.5: %s)\n", gameMs / floorMs,
+                gameMs <= 1.5 * floorMs ? "met" : "MISSED");
+    std::printf("  memory above floor %.1f MiB (target <= 8: %s)\n", gameMiB - floorMiB,
+                gameMiB - floorMiB <= 8.0 ? "met" : "MISSED");
+    return 0;
+}

@@ -1,0 +1,209 @@
+// Any bytes in the record file, any score and any typed name: reading the
+// file, ending a game on it and reading it back must never crash, never
+// touch memory it should not, and must give back exactly the table that was
+// written.
+//
+// Input layout: byte 0 holds flags (bit 0 two-way play, bit 1 no file at
+// all), bytes 1-2 the score (big-endian, taken modulo 10000), byte 3 the
+// length n of the typed name (modulo 32), then n bytes of name, then the
+// file's bytes. Shorter inputs are padded with zeros.
+
+#include "app/form1.h"
+#include "app/game_state.h"
+#include "scores/score_file.h"
+#include "scores/score_table.h"
+#include "ui/headless/headless_host.h"
+#include "ui/random_source.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+namespace sc = vexel::scores;
+
+void require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "score file fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+struct Input {
+    bool twoWay = false;
+    bool noFile = false;
+    int score = 0;
+    std::string typed;
+    std::string content;
+};
+
+Input split(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    auto byteAt = [&bytes](std::size_t i) {
+        return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0U;
+    };
+    Input input;
+    input.twoWay = (byteAt(0) & 1U) != 0;
+    input.noFile = (byteAt(0) & 2U) != 0;
+    input.score = static_cast<int>((byteAt(1) << 8U | byteAt(2)) % 10000U);
+    const std::size_t nameLength = byteAt(3) % 32U;
+    const std::string_view rest = bytes.size() > 4 ? bytes.substr(4) : std::string_view();
+    input.typed = std::string(rest.substr(0, nameLength));
+    input.content = std::string(rest.substr(std::min(nameLength, rest.size())));
+    return input;
+}
+
+// One folder for the whole run, on a memory file system when there is one:
+// every save syncs, and a disk would make each input cost milliseconds. It
+// goes away with the process.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        const char* base = std::getenv("VEXEL_FUZZ_TMPDIR");
+        const std::string root =
+            base && base[0] ? base : (std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
+        path_ = root + "/vexel-fuzz.XXXXXX";
+        require(::mkdtemp(path_.data()) != nullptr, "cannot create a scratch folder");
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+const std::string& scratchFolder()
+{
+    static const ScratchFolder folder;
+    return folder.path();
+}
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The table the game plays with after reading these bytes.
+std::string expectedTable(const Input& input, sc::LoadResult::Status& status)
+{
+    if (input.noFile) {
+        status = sc::LoadResult::Status::Missing;
+        return std::string(sc::DefaultTable);
+    }
+    bool usable = false;
+    // The reader never looks past MaxLineBytes, whatever the file holds.
+    const std::string_view bounded = std::string_view(input.content).substr(0, sc::MaxLineBytes);
+    std::string table = sc::tableFromContent(bounded, usable);
+    status = usable ? sc::LoadResult::Status::Loaded : sc::LoadResult::Status::Unusable;
+    return usable ? table : std::string(sc::DefaultTable);
+}
+
+// The pure table helpers: a record replaces exactly one mode's fields.
+std::string expectedAfterGame(const std::string& before, const Input& input)
+{
+    const std::string name = sc::holderName(input.typed);
+    require(sc::charCount(name) == sc::NameLength, "a holder's name is not five characters");
+    for (const char ch : name)
+        require(static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7F,
+                "a holder's name holds a control character");
+
+    const sc::Record record = sc::recordBeaten(before, input.score, input.twoWay);
+    const int best = sc::fieldValue(input.twoWay ? sc::twoWayScore(before) : sc::fourWayScore(before));
+    require((record != sc::Record::None) == (input.score > best), "a record is not exactly a higher score");
+    require(record == sc::Record::None || (record == sc::Record::TwoWay) == input.twoWay,
+            "a record was set for the other mode");
+
+    const std::string after = sc::withRecord(before, record, input.score, name);
+    if (record == sc::Record::None) {
+        require(after == before, "a game without a record changed the table");
+        return after;
+    }
+    require(sc::charCount(after) == 18, "a table with a new record is not 18 characters");
+    const bool two = record == sc::Record::TwoWay;
+    require((two ? sc::twoWayScore(after) : sc::fourWayScore(after)) == sc::scoreField(input.score),
+            "the new record's score field is wrong");
+    require((two ? sc::twoWayName(after) : sc::fourWayName(after)) == name, "the new record's name is wrong");
+    require((two ? sc::fourWayScore(after) : sc::twoWayScore(after)) ==
+                (two ? sc::fourWayScore(before) : sc::twoWayScore(before)),
+            "the other mode's score changed");
+    require((two ? sc::fourWayName(after) : sc::twoWayName(after)) ==
+                (two ? sc::fourWayName(before) : sc::twoWayName(before)),
+            "the other mode's holder changed");
+    return after;
+}
+
+void checkLineRoundTrip(const std::string& table)
+{
+    bool usable = false;
+    require(sc::tableFromContent(sc::fileContent(table), usable) == table && usable,
+            "a written table does not read back the same");
+    (void)sc::displayText(table);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const Input input = split(data, size);
+    const std::string path = scratchFolder() + "/vexel.ini";
+    std::filesystem::remove(path);
+    if (!input.noFile) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(input.content.data(), static_cast<std::streamsize>(input.content.size()));
+        require(out.good(), "cannot write the input file");
+    }
+
+    sc::LoadResult::Status status{};
+    const std::string before = expectedTable(input, status);
+    const sc::ScoreFile file(path);
+    const sc::LoadResult loaded = file.load();
+    require(loaded.status == status, "load() judged the file differently from tableFromContent");
+    if (status == sc::LoadResult::Status::Loaded)
+        require(loaded.table == before, "load() read another table than tableFromContent");
+    checkLineRoundTrip(before);
+
+    const std::string after = expectedAfterGame(before, input);
+    checkLineRoundTrip(after);
+
+    // The same game through the window's code: start-up reads the file, the
+    // game is lost with the input's score, and the restart reads it back.
+    vexel::GameState state;
+    vexel::HeadlessHost host;
+    vexel::DefaultRandom random;
+    std::ostringstream diagnostics;
+    vexel::Form1 form(state, host, random, file, diagnostics);
+    host.attach(form);
+    host.show();
+    require(state.highScores == before, "start-up did not play with the table the file holds");
+    state.score = input.score;
+    state.twoWay = input.twoWay ? std::int16_t{-1} : std::int16_t{0};
+    host.queueAnswer(input.typed);
+    form.Lost();
+    require(host.reloads() == 1, "a lost game did not restart");
+    require(state.highScores == after, "the restarted game reads another table than was stored");
+    require(readAll(path) == sc::fileContent(after), "the file does not hold exactly the stored table");
+    require(diagnostics.str().empty(), "saving in a writable folder reported an error");
+
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(scratchFolder()))
+        ++entries;
+    require(entries == 1, "a save left a temporary file behind");
+    return 0;
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the release benchmarks with the `bench` preset and runs them all:
+# the tick, painting one frame, the real window's timer, and start-up and
+# peak memory against an empty window. Figures print as they come.
+#
+#   scripts/bench.sh [REPETITIONS]     (default 10)
+#
+# VEXEL_BENCH_BUILD_DIR overrides the build folder (default build/bench).
+set -euo pipefail
+
+repetitions="${1:-10}"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${VEXEL_BENCH_BUILD_DIR:-$root/build/bench}"
+export QT_QPA_PLATFORM=offscreen
+
+cmake --preset bench -S "$root" -B "$build" >/dev/null
+cmake --build "$build" -j"${VEXEL_JOBS:-2}"
+
+echo "== machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) =="
+aggregate=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true)
+
+echo "== one tick, headless (time per tick) =="
+"$build/bench/vexel_bench_tick" "${aggregate[@]}"
+
+echo "== painting one whole frame offscreen =="
+"$build/bench/vexel_bench_paint" "${aggregate[@]}"
+
+echo "== the window's timer over 500 ticks =="
+"$build/bench/vexel_bench_timer" 500 2>/dev/null
+
+echo "== start-up and peak memory against an empty window =="
+"$build/bench/vexel_startup_compare" "$build/bin/vexel" "$build/bench/vexel_floor_window" \
+    "$build/bench/libvexel_first_paint_probe.so" 21

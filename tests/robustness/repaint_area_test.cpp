@@ -1,0 +1,126 @@
+// The real window, offscreen, during a running game: the pixels its board
+// actually paints per tick (what the paint events cover, after Qt has
+// merged the requests) must stay far below the whole client area, since a
+// tick moves a few bullets and recolours a few guns and squares.
+
+#include "app/form1.h"
+#include "app/window_definition.h"
+#include "scores/score_file.h"
+#include "ui/headless/headless_host.h"
+#include "ui/qt/board_view.h"
+#include "ui/qt/game_window.h"
+
+#include "scratch_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+namespace vexel::robustness {
+namespace {
+
+// A seed with which a game left alone on the centre square lives through
+// `ticks` ticks: a lost game would open a dialog nobody answers here. The
+// headless game draws exactly as the real window's does.
+std::uint32_t quietSeed(int ticks, const std::string& scoresPath)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        GameState state;
+        HeadlessHost host;
+        DefaultRandom random(seed);
+        const scores::ScoreFile file(scoresPath);
+        std::ostringstream diagnostics;
+        Form1 form(state, host, random, file, diagnostics);
+        host.attach(form);
+        host.setRecording(false);
+        host.show();
+        host.pressKey(keys::Enter);
+        int delivered = 0;
+        while (delivered < ticks && host.tick())
+            ++delivered;
+        if (delivered == ticks && form.loads() == 1)
+            return seed;
+    }
+}
+
+TEST(RepaintArea, ARunningGamePaintsAFractionOfTheBoardPerTick)
+{
+    constexpr int Ticks = 250;
+    ScratchFolder dir;
+    const std::string path = dir.file("vexel.ini");
+    const std::uint32_t seed = quietSeed(Ticks + 20, path);
+
+    GameState state;
+    DefaultRandom random(seed);
+    const scores::ScoreFile file(path);
+    std::ostringstream diagnostics;
+    qt::GameWindow window;
+    Form1 form(state, window, random, file, diagnostics);
+    window.attach(form, form.scene());
+    window.loadAndShow();
+    // Bad squares double the squares that change each tick: the harder case.
+    window.menuAction(MenuItem::ShowBadSquares)->trigger();
+    ASSERT_TRUE(isOn(state.showBadSquares));
+
+    qt::BoardView& board = window.board();
+    std::vector<std::uint64_t> perTick;
+    std::uint64_t lastPainted = 0;
+    QEventLoop loop;
+    // Paints for tick n arrive before tick n + 1 is delivered, so the
+    // painted area between two deliveries belongs to the earlier tick.
+    QObject::connect(&window, &qt::GameWindow::tickDelivered, &loop, [&] {
+        if (window.ticksDelivered() > 1)
+            perTick.push_back(board.paintedArea() - lastPainted);
+        lastPainted = board.paintedArea();
+        if (window.ticksDelivered() > Ticks)
+            loop.quit();
+    });
+    QTimer::singleShot(0, &window, [&] {
+        // Everything painted so far is the first frame and the menu toggle.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(&board, &enter);
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    ASSERT_EQ(perTick.size(), std::size_t{Ticks}) << "the timer did not deliver the ticks";
+    ASSERT_EQ(form.loads(), 1UL) << "the game was lost, so the run says nothing";
+    constexpr std::uint64_t Client = std::uint64_t{window::ClientWidth} * window::ClientHeight;
+    std::uint64_t total = 0;
+    for (const std::uint64_t area : perTick)
+        total += area;
+    std::vector<std::uint64_t> sorted = perTick;
+    std::sort(sorted.begin(), sorted.end());
+    const std::uint64_t mean = total / perTick.size();
+    const std::uint64_t median = sorted[sorted.size() / 2];
+    const std::uint64_t largest = sorted.back();
+    // Something was painted at all: the ticks really moved things on screen.
+    EXPECT_GT(total, 0U);
+    EXPECT_LT(mean, Client / 10) << "mean " << mean << " of " << Client << " pixels a tick";
+    EXPECT_LT(median, Client / 20) << "median " << median << " of " << Client << " pixels a tick";
+    EXPECT_LT(largest, Client) << "some tick repainted the whole board";
+    std::cout << "[ repaint ] " << perTick.size() << " ticks (seed " << seed << "): painted per tick mean "
+              << mean << ", median " << median << ", largest " << largest << " of " << Client << " pixels ("
+              << 100.0 * static_cast<double>(mean) / static_cast<double>(Client) << " % on average), "
+              << board.paintCount() << " paint events\n";
+}
+
+} // namespace
+} // namespace vexel::robustness
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,198 @@
+// Saving the records when the system says no: a file-size limit, a folder
+// the player may not write, a directory where the file should be, and saves
+// killed outright at random moments. The promise under test is the same in
+// every case: the file holds the old table or the new one, byte for byte,
+// and a failed save leaves nothing behind.
+
+#include "child_process.h"
+#include "scratch_folder.h"
+
+#include "scores/score_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace vexel::robustness {
+namespace {
+
+namespace fs = std::filesystem;
+using scores::ScoreFile;
+
+constexpr const char* OldTable = "01230456Ann  Bob  ";
+constexpr const char* NewTable = "98760005Zoë  Xavi ";
+
+std::vector<std::string> onlyTheFile()
+{
+    return {"vexel.ini"};
+}
+
+// The child's side of a save: the save's error text goes back through the
+// report pipe, and the exit code says whether the save failed as it should.
+int saveExpectingFailure(const ScoreFile& file, int reportFd)
+{
+    const std::string error = file.save(NewTable);
+    report(reportFd, error);
+    return error.empty() ? 1 : 0;
+}
+
+TEST(SaveFaults, AFileSizeLimitFailsTheSaveAndKeepsTheOldFile)
+{
+    // 0: not one byte may be written; 21: all but the line's last byte.
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{12}, rlim_t{21}}) {
+        SCOPED_TRACE("limit " + std::to_string(limit) + " bytes");
+        ScratchFolder dir;
+        const ScoreFile file(dir.file("vexel.ini"));
+        ASSERT_EQ(file.save(OldTable), "");
+        const std::string before = readBytes(file.path());
+
+        const ChildResult child = runInChild([&file, limit](int fd) {
+            // Without this the kernel ends the process at the limit instead
+            // of failing the write with EFBIG.
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit cap{limit, limit};
+            if (::setrlimit(RLIMIT_FSIZE, &cap) != 0)
+                return 3;
+            return saveExpectingFailure(file, fd);
+        });
+        ASSERT_TRUE(child.exited) << "the saving process died of signal " << child.status;
+        EXPECT_EQ(child.status, 0) << "the save succeeded beyond the limit";
+        EXPECT_EQ(child.message, std::strerror(EFBIG));
+        EXPECT_EQ(readBytes(file.path()), before);
+        EXPECT_EQ(entries(dir.path()), onlyTheFile());
+    }
+}
+
+TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
+{
+    ScratchFolder dir;
+    // The account that will try the save must be able to reach the folder.
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
+                                    fs::perms::group_read | fs::perms::others_read);
+    const fs::path records = dir.path() / "records";
+    fs::create_directory(records);
+    const ScoreFile file((records / "vexel.ini").string());
+    ASSERT_EQ(file.save(OldTable), "");
+    const std::string before = readBytes(file.path());
+    // A data folder that does not exist yet, under a parent it cannot be
+    // created in.
+    const ScoreFile unreachable((records / "new" / "vexel.ini").string());
+    fs::permissions(records, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+
+    const ChildResult child = runInChild([&](int fd) {
+        // Root writes anywhere; the test means an ordinary player.
+        if (::geteuid() == 0 && !dropPrivileges())
+            return 77;
+        const std::string first = file.save(NewTable);
+        const std::string second = unreachable.save(NewTable);
+        // The records stay readable to the one who cannot write them.
+        const bool readable = file.load().table == OldTable;
+        report(fd, first + "|" + second + "|" + (readable ? "readable" : "unreadable"));
+        return 0;
+    });
+    if (child.exited && child.status == 77)
+        GTEST_SKIP() << "cannot give up root here";
+    ASSERT_TRUE(child.exited);
+    const std::string denied = std::strerror(EACCES);
+    EXPECT_EQ(child.message, denied + "|" + denied + "|readable");
+    EXPECT_EQ(readBytes(file.path()), before);
+    EXPECT_EQ(entries(records), onlyTheFile());
+}
+
+TEST(SaveFaults, AFolderInPlaceOfTheFileFailsAfterWritingAndLeavesNoTemporary)
+{
+    // Everything succeeds up to the rename, so this covers the clean-up of a
+    // temporary file that was fully written.
+    ScratchFolder dir;
+    fs::create_directories(dir.path() / "vexel.ini" / "keep");
+    const ScoreFile file(dir.file("vexel.ini"));
+    EXPECT_NE(file.save(NewTable), "");
+    EXPECT_EQ(entries(dir.path()), onlyTheFile());
+    EXPECT_TRUE(fs::is_directory(dir.path() / "vexel.ini" / "keep"));
+}
+
+// One save in a child that is killed after `delay`; the child keeps saving
+// the same new table until then, so late kills still land inside a save.
+int killedSave(const ScoreFile& file, std::chrono::microseconds delay)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        for (;;) {
+            if (!file.save(NewTable).empty())
+                ::_exit(2);
+        }
+    }
+    std::this_thread::sleep_for(delay);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
+{
+    ScratchFolder dir;
+    const ScoreFile file(dir.file("vexel.ini"));
+    const std::string oldBytes = scores::fileContent(OldTable);
+    const std::string newBytes = scores::fileContent(NewTable);
+
+    // How long one save takes here, fork included, sets the range of kill
+    // moments: from before the first save starts to well into the second.
+    const auto began = std::chrono::steady_clock::now();
+    constexpr int Probes = 5;
+    for (int i = 0; i < Probes; ++i) {
+        const ChildResult probe = runInChild([&file](int) { return file.save(NewTable).empty() ? 0 : 1; });
+        ASSERT_TRUE(probe.exited && probe.status == 0);
+    }
+    const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
+        (std::chrono::steady_clock::now() - began) / Probes);
+    const auto window = std::max(oneSave * 2, std::chrono::microseconds(200));
+
+    std::mt19937 engine(7U);
+    std::uniform_int_distribution<long> moment(0, window.count());
+    int keptOld = 0;
+    int tookNew = 0;
+    int leftovers = 0;
+    int tornFiles = 0;
+    constexpr int Kills = 200;
+    for (int i = 0; i < Kills; ++i) {
+        ASSERT_EQ(file.save(OldTable), "");
+        killedSave(file, std::chrono::microseconds(moment(engine)));
+        const std::string bytes = readBytes(file.path());
+        if (bytes == oldBytes)
+            ++keptOld;
+        else if (bytes == newBytes)
+            ++tookNew;
+        else if (tornFiles++ == 0)
+            ADD_FAILURE() << "kill " << i << " left " << bytes.size() << " bytes: " << bytes;
+        for (const std::string& name : entries(dir.path())) {
+            if (name != "vexel.ini") {
+                ++leftovers;
+                fs::remove(dir.path() / name);
+            }
+        }
+    }
+    EXPECT_EQ(tornFiles, 0);
+    EXPECT_EQ(keptOld + tookNew, Kills);
+    std::cout << "[ killed saves ] " << Kills << " kills within " << window.count() << " us (one save about "
+              << oneSave.count() << " us): " << keptOld << " kept the old file, " << tookNew
+              << " had the new one, " << leftovers << " left a temporary file behind\n";
+    ::testing::Test::RecordProperty("kept_old", keptOld);
+    ::testing::Test::RecordProperty("took_new", tookNew);
+    ::testing::Test::RecordProperty("temporaries_left", leftovers);
+}
+
+} // namespace
+} // namespace vexel::robustness
