@@ -5,8 +5,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -172,29 +175,102 @@ LoadResult ScoreFile::load() const
     return result;
 }
 
+namespace {
+
+constexpr std::string_view SuffixLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t SuffixLength = 6; // as mkstemp's XXXXXX
+// A temporary this old belongs to no save still running.
+constexpr time_t StaleSeconds = 60;
+
+bool isTemporaryOf(std::string_view entry, std::string_view base)
+{
+    if (entry.size() != base.size() + 1 + SuffixLength || entry.substr(0, base.size()) != base ||
+        entry[base.size()] != '.')
+        return false;
+    return entry.substr(base.size() + 1).find_first_not_of(SuffixLetters) == std::string_view::npos;
+}
+
+// A save killed between creating its temporary and renaming it leaves the
+// temporary behind; the next good save clears such leftovers away.
+void removeStaleTemporaries(const std::string& folder, const std::string& path)
+{
+    const std::string base = path.substr(path.find_last_of('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, base))
+            continue;
+        const std::string leftover = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > StaleSeconds)
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
+
+// Gives an unnamed temporary file a name beside the score file, so that it
+// can be renamed over it.
+int nameTemporary(int fd, const std::string& path, std::string& name)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = path + '.';
+        for (std::size_t i = 0; i < SuffixLength; ++i)
+            name += SuffixLetters[entropy() % SuffixLetters.size()];
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST)
+            break;
+    }
+    const int error = errno;
+    name.clear();
+    return error;
+}
+
+} // namespace
+
 std::string ScoreFile::save(std::string_view table) const
 {
     const std::string folder = parentOf(path_);
     if (const int error = makeFolders(folder))
         return reason(error);
 
-    std::string temporary = path_ + ".XXXXXX";
-    Fd fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0)
-        return reason(errno);
+    // Written without a name where the file system allows it, so that a
+    // game killed while saving leaves nothing behind; named only for the
+    // rename. Elsewhere a named temporary does the same job.
+    std::string temporary;
+    bool named = false;
+    int raw = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    if (raw < 0) {
+        temporary = path_ + ".XXXXXX";
+        raw = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (raw < 0)
+            return reason(errno);
+        named = true;
+    }
+    Fd fd(raw);
 
     auto fail = [&temporary](int error) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
         return reason(error);
     };
 
     // mkstemp makes the file private; records are not secret.
-    if (::fchmod(fd.get(), 0644) != 0)
+    if (named && ::fchmod(fd.get(), 0644) != 0)
         return fail(errno);
     if (const int error = writeAll(fd.get(), fileContent(table)))
         return fail(error);
     if (::fsync(fd.get()) != 0)
         return fail(errno);
+    if (!named) {
+        if (const int error = nameTemporary(fd.get(), path_, temporary))
+            return fail(error);
+    }
     if (fd.close() != 0)
         return fail(errno);
     if (::rename(temporary.c_str(), path_.c_str()) != 0)
@@ -204,6 +280,7 @@ std::string ScoreFile::save(std::string_view table) const
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
         ::fsync(dir.get());
+    removeStaleTemporaries(folder, path_);
     return {};
 }
 

@@ -194,5 +194,23 @@ TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
     ::testing::Test::RecordProperty("temporaries_left", leftovers);
 }
 
+TEST(SaveFaults, AGoodSaveClearsOldLeftoversButNotAnotherGamesSaveInProgress)
+{
+    ScratchFolder dir;
+    const ScoreFile file(dir.file("vexel.ini"));
+    const std::string stale = dir.file("vexel.ini.Ab12Cd");
+    const std::string fresh = dir.file("vexel.ini.Zz99yY");
+    const std::string unrelated = dir.file("vexel.ini.bak");
+    for (const std::string& path : {stale, fresh, unrelated})
+        writeBytes(path, "partial");
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(stale, longAgo);
+    fs::last_write_time(unrelated, longAgo);
+
+    ASSERT_EQ(file.save(NewTable), "");
+    EXPECT_EQ(entries(dir.path()),
+              (std::vector<std::string>{"vexel.ini", "vexel.ini.Zz99yY", "vexel.ini.bak"}));
+}
+
 } // namespace
 } // namespace vexel::robustness
