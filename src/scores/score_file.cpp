@@ -241,10 +241,13 @@ std::string ScoreFile::save(std::string_view table) const
 
     // Written without a name where the file system allows it, so that a
     // game killed while saving leaves nothing behind; named only for the
-    // rename. Elsewhere a named temporary does the same job.
+    // rename (which goes through /proc). Elsewhere a named temporary does
+    // the same job.
     std::string temporary;
     bool named = false;
-    int raw = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+    int raw = ::access("/proc/self/fd", F_OK) == 0
+                  ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644)
+                  : -1;
     if (raw < 0) {
         temporary = path_ + ".XXXXXX";
         raw = ::mkostemp(temporary.data(), O_CLOEXEC);
