@@ -1,5 +1,5 @@
 // The board as start-up builds it: where every shape stands, how the shapes
-// cover one another, and the state a fresh game starts from.
+// cover one another, and the paused fresh game it leaves.
 
 #include "fixture.h"
 
@@ -7,160 +7,60 @@ namespace vexel::test {
 namespace {
 
 using C = Scene::Collection;
-
-struct Box {
-    float left, top, width, height;
-};
-
-void expectBox(const ShapeObject& shape, Box box, const std::string& what)
-{
-    EXPECT_EQ(shape.Left, box.left) << what;
-    EXPECT_EQ(shape.Top, box.top) << what;
-    EXPECT_EQ(shape.Width, box.width) << what;
-    EXPECT_EQ(shape.Height, box.height) << what;
-}
-
 using BoardTest = GameTest;
 
-TEST_F(BoardTest, SquaresStandOnTheBoardGrid)
+TEST_F(BoardTest, ShapesStandWhereTheLayoutPutsThem)
 {
-    Game& g = start();
-    // Square 0 at (50, 50), 10 at (290, 50), 11 at (50, 74), 60 at (170, 170),
-    // 120 at (290, 290): every square by the same rule.
-    for (int r = 0; r <= 10; ++r) {
-        for (int c = 0; c <= 10; ++c) {
-            const ShapeObject& square = g.grid(11 * r + c);
-            expectBox(square, {50.0F + 24 * c, 50.0F + 24 * r, 25, 25},
-                      "square " + std::to_string(11 * r + c));
-            EXPECT_EQ(square.Kind, ShapeKind::Rectangle);
-            EXPECT_TRUE(square.Visible);
+    // The guards follow the client edges; the board and the guns never move.
+    for (const auto& [w, h] : {std::pair{366, 366}, std::pair{400, 380}}) {
+        Game& g = start(w, h);
+        for (int n = 0; n <= 120; ++n) {
+            EXPECT_EQ(describe(g.grid(n)), "shown " + std::to_string(50 + 24 * (n % 11)) + "," +
+                                               std::to_string(50 + 24 * (n / 11)) + " 25x25 tag ");
+            EXPECT_EQ(g.grid(n).Kind, ShapeKind::Rectangle);
         }
-    }
-    EXPECT_EQ(g.scene().count(C::Grid), 121U);
-}
-
-TEST_F(BoardTest, GunsStandBesideTheirRowOrColumn)
-{
-    Game& g = start();
-    const struct {
-        int n;
-        Box box;
-    } samples[] = {
-        {0, {50, 0, 24, 50}},    {10, {290, 0, 24, 50}},  {11, {0, 50, 50, 24}},    {21, {0, 290, 50, 24}},
-        {22, {50, 315, 24, 50}}, {33, {315, 50, 50, 24}}, {43, {315, 290, 50, 24}},
-    };
-    for (const auto& s : samples)
-        expectBox(g.gun(s.n), s.box, "gun " + std::to_string(s.n));
-
-    for (int i = 0; i < 44; ++i) {
-        const ShapeObject& gun = g.gun(i);
-        EXPECT_EQ(gun.Kind, ShapeKind::Oval);
-        EXPECT_TRUE(gun.Visible) << i;
-        EXPECT_EQ(gun.BackColor, colors::Yellow) << i;
-        EXPECT_EQ(gun.Tag, "0") << i;
-    }
-    EXPECT_EQ(g.scene().count(C::Gun), 44U);
-}
-
-TEST_F(BoardTest, GuardsFollowTheClientArea)
-{
-    const struct {
-        int width, height;
-    } sizes[] = {{366, 366}, {400, 380}, {300, 340}};
-    for (const auto& size : sizes) {
-        Game& g = start(size.width, size.height);
-        const auto w = static_cast<float>(size.width);
-        const auto h = static_cast<float>(size.height);
-        const std::string what = std::to_string(size.width) + "x" + std::to_string(size.height);
-        expectBox(g.scene().Guard(0), {0, 0, w, 51}, "top guard " + what);
-        expectBox(g.scene().Guard(1), {0, 0, 51, h}, "left guard " + what);
-        expectBox(g.scene().Guard(2), {0, h - 52, w, 52}, "bottom guard " + what);
-        expectBox(g.scene().Guard(3), {w - 52, 0, 52, h}, "right guard " + what);
+        const std::pair<int, const char*> guns[] = {
+            {0, "shown 50,0 24x50 tag 0"},     {10, "shown 290,0 24x50 tag 0"},
+            {11, "shown 0,50 50x24 tag 0"},    {21, "shown 0,290 50x24 tag 0"},
+            {22, "shown 50,315 24x50 tag 0"},  {33, "shown 315,50 50x24 tag 0"},
+            {43, "shown 315,290 50x24 tag 0"},
+        };
+        for (const auto& [n, expected] : guns)
+            EXPECT_EQ(describe(g.gun(n)), expected) << "gun " << n;
+        const std::string W = std::to_string(w), H = std::to_string(h);
+        const std::string guards[] = {"shown 0,0 " + W + "x51 tag ", "shown 0,0 51x" + H + " tag ",
+                                      "shown 0," + std::to_string(h - 52) + " " + W + "x52 tag ",
+                                      "shown " + std::to_string(w - 52) + ",0 52x" + H + " tag "};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_TRUE(g.scene().Guard(i).Visible);
-            EXPECT_EQ(g.scene().Guard(i).BackColor, colors::Black);
+            EXPECT_EQ(describe(g.form.scene().Guard(i)), guards[i]);
+            EXPECT_EQ(g.form.scene().Guard(i).BackColor, colors::Black);
         }
-        // The board and the guns never move with the client area.
-        expectBox(g.grid(120), {290, 290, 25, 25}, "square 120 " + what);
-        expectBox(g.gun(43), {315, 290, 50, 24}, "gun 43 " + what);
     }
 }
 
-TEST_F(BoardTest, StackingOrderIsFixedBottomToTop)
+TEST_F(BoardTest, StackingOrderAndTheBulletTemplateNeverChange)
 {
     Game& g = start();
-    std::vector<std::pair<C, std::size_t>> expected;
-    expected.emplace_back(C::Bullet, 0);
-    for (std::size_t n = 0; n <= 120; ++n)
-        expected.emplace_back(C::Grid, n);
-    for (std::size_t n = 1; n <= 50; ++n)
-        expected.emplace_back(C::Bullet, n);
-    for (std::size_t n = 0; n <= 3; ++n)
-        expected.emplace_back(C::Guard, n);
-    for (std::size_t n = 0; n <= 43; ++n)
-        expected.emplace_back(C::Gun, n);
-
+    std::vector<std::pair<C, std::size_t>> expected = {{C::Bullet, 0}};
+    const std::tuple<C, std::size_t, std::size_t> runs[] = {
+        {C::Grid, 0, 120}, {C::Bullet, 1, 50}, {C::Guard, 0, 3}, {C::Gun, 0, 43}};
+    for (const auto& [collection, first, last] : runs) {
+        for (std::size_t n = first; n <= last; ++n)
+            expected.emplace_back(collection, n);
+    }
     auto actual = [&g] {
         std::vector<std::pair<C, std::size_t>> order;
-        for (ShapeId id : g.scene().stackingOrder()) {
-            const Scene::Member m = g.scene().memberOf(id);
-            order.emplace_back(m.collection, m.n);
-        }
+        for (ShapeId id : g.form.scene().stackingOrder())
+            order.emplace_back(g.form.scene().memberOf(id).collection, g.form.scene().memberOf(id).n);
         return order;
     };
     EXPECT_EQ(actual(), expected);
-
-    // Playing, firing and losing never restack anything.
-    g.fire({0, 11, 22, 33});
-    g.run(20);
-    EXPECT_EQ(actual(), expected);
-}
-
-TEST_F(BoardTest, BulletPoolStartsHiddenAndTheTemplateNeverMoves)
-{
-    Game& g = start();
-    EXPECT_EQ(g.scene().count(C::Bullet), 51U);
-    for (int i = 1; i <= 50; ++i) {
-        const ShapeObject& b = g.bullet(i);
-        EXPECT_FALSE(b.Visible) << i;
-        EXPECT_EQ(b.Tag, "4") << i;
-        EXPECT_EQ(b.Kind, ShapeKind::Circle);
-        expectBox(b, {16, 32, 25, 25}, "pool bullet " + std::to_string(i));
-    }
-    auto expectTemplateUntouched = [&g](const std::string& when) {
-        const ShapeObject& t = g.bullet(0);
-        expectBox(t, {16, 32, 25, 25}, "Bullet(0) " + when);
-        EXPECT_FALSE(t.Visible) << when;
-        EXPECT_EQ(t.BackColor, rgb(255, 128, 128)) << when;
-    };
-    expectTemplateUntouched("after start-up");
+    // Firing from every side and flying never restack anything, nor move
+    // the template that lies under the guards.
     g.fire({0, 11, 22, 33});
     g.run(100);
-    expectTemplateUntouched("after firing");
-}
-
-TEST_F(BoardTest, TwoWayBoardShowsOnlyTheSideGuns)
-{
-    // Build a first board in four-way play, switch to two-way and let a lost
-    // game rebuild the board for that mode.
-    Game& g = start();
-    g.host.clickMenu(MenuItem::TwoWay);
-    g.moveTo(0, 3);
-    g.fire({14}); // row 3 from the left: first tested against column 0
-    g.run(10);
-    ASSERT_EQ(g.host.reloads(), 1);
-
-    int shown = 0;
-    for (int i = 0; i < 44; ++i) {
-        const int side = i / 11;
-        const bool sideGun = side == 1 || side == 3;
-        EXPECT_EQ(g.gun(i).Visible, sideGun) << i;
-        EXPECT_EQ(g.gun(i).Tag, "0") << i;
-        EXPECT_EQ(g.gun(i).BackColor, colors::Yellow) << i;
-        shown += g.gun(i).Visible ? 1 : 0;
-    }
-    EXPECT_EQ(shown, 22);
-    EXPECT_TRUE(g.host.checked(MenuItem::TwoWay));
+    EXPECT_EQ(actual(), expected);
+    EXPECT_EQ(describe(g.bullet(0)), "hidden 16,32 25x25 tag ");
 }
 
 TEST_F(BoardTest, StartUpLeavesAPausedFreshGame)
@@ -170,21 +70,23 @@ TEST_F(BoardTest, StartUpLeavesAPausedFreshGame)
     EXPECT_FALSE(g.host.timerEnabled());
     for (MenuItem item : {MenuItem::ShowBadSquares, MenuItem::ShowLevel, MenuItem::TwoWay})
         EXPECT_FALSE(g.host.checked(item));
-    EXPECT_EQ(g.state.score, 0);
-    EXPECT_EQ(g.state.level, 1);
-    EXPECT_EQ(g.state.nextBullet, 1);
-    EXPECT_EQ(g.state.playerCol, 5);
-    EXPECT_EQ(g.state.playerRow, 5);
-    EXPECT_EQ(g.state.twoWay, 0);
-    EXPECT_FALSE(g.state.showBadSquares.has_value());
-    EXPECT_FALSE(g.state.showLevel.has_value());
+    EXPECT_EQ(std::make_tuple(g.state.score, g.state.level, g.state.nextBullet, g.state.twoWay),
+              std::make_tuple(0, 1, std::int16_t{1}, std::int16_t{0}));
+    EXPECT_FALSE(g.state.showBadSquares.has_value() || g.state.showLevel.has_value());
     EXPECT_EQ(g.green(), std::vector<int>{60});
     EXPECT_EQ(g.squaresOf(colors::White).size(), 120U);
-    EXPECT_TRUE(g.host.dialogs().empty());
-
+    EXPECT_EQ(g.guns(true), std::string(44, '1'));
+    EXPECT_EQ(g.guns(false), std::string(44, '0'));
+    for (int i = 0; i < 44; ++i)
+        EXPECT_EQ(std::make_pair(g.gun(i).Kind, g.gun(i).BackColor),
+                  std::make_pair(ShapeKind::Oval, colors::Yellow));
+    for (int i = 1; i <= 50; ++i) {
+        EXPECT_EQ(describe(g.bullet(i)), Unfired) << i;
+        EXPECT_EQ(g.bullet(i).Kind, ShapeKind::Circle);
+    }
     // Paused means no tick reaches the game, however long the window waits.
     EXPECT_EQ(g.run(10), 0);
-    EXPECT_EQ(g.random.draws(), 0U);
+    EXPECT_EQ(g.random.draws, 0U);
 }
 
 } // namespace

@@ -1,145 +1,73 @@
+// The command line: the game's two options, help and version, the toolkit's
+// own options, and every mistake named in the message.
+
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace vexel {
 namespace {
 
-using Action = CommandLine::Action;
-
-CommandLine parse(std::vector<std::string> arguments)
+// What a command line comes to, in one line: the action, then the scores
+// file, the seed and the toolkit's arguments, or the error message.
+std::string outcome(std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), "vexel");
-    return parseCommandLine(arguments);
+    const CommandLine line = parseCommandLine(arguments);
+    const char* actions[] = {"run", "help", "version", "error"};
+    std::string text = actions[static_cast<int>(line.action)];
+    if (line.action == CommandLine::Action::Error)
+        return text + ": " + line.error;
+    text += " " + line.scoresFile.value_or("-") + " " + (line.seed ? std::to_string(*line.seed) : "-");
+    for (const std::string& argument : line.toolkitArguments)
+        text += " " + argument;
+    return text;
 }
 
-TEST(CommandLine, NoArgumentsRunWithDefaults)
+TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
 {
-    const CommandLine line = parse({});
-    EXPECT_EQ(line.action, Action::Run);
-    EXPECT_FALSE(line.scoresFile.has_value());
-    EXPECT_FALSE(line.seed.has_value());
-    EXPECT_EQ(line.toolkitArguments, std::vector<std::string>{"vexel"});
-    EXPECT_TRUE(line.error.empty());
-}
-
-TEST(CommandLine, ValuesAreTakenInBothSpellings)
-{
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string scoresFile;
-        std::uint32_t seed;
-    };
-    const Case cases[] = {
-        {{"--scores-file", "/tmp/a.ini", "--seed", "7"}, "/tmp/a.ini", 7},
-        {{"--scores-file=/tmp/a.ini", "--seed=7"}, "/tmp/a.ini", 7},
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{}, "run - - vexel"},
+        {{"--scores-file", "/tmp/a.ini", "--seed", "7"}, "run /tmp/a.ini 7 vexel"},
+        {{"--scores-file=/tmp/a.ini", "--seed=007"}, "run /tmp/a.ini 7 vexel"},
         // A path may itself contain '=' or start with a dash when given apart.
-        {{"--scores-file=/tmp/x=y.ini", "--seed", "0"}, "/tmp/x=y.ini", 0},
-        {{"--scores-file", "-odd.ini", "--seed=4294967295"}, "-odd.ini", 4294967295U},
+        {{"--scores-file=/tmp/x=y.ini", "--seed", "0"}, "run /tmp/x=y.ini 0 vexel"},
+        {{"--scores-file", "-odd.ini", "--seed=4294967295"}, "run -odd.ini 4294967295 vexel"},
         // The last of a repeated option counts.
-        {{"--seed=1", "--seed=2", "--scores-file=a", "--scores-file=b"}, "b", 2},
+        {{"--seed=1", "--seed=2", "--scores-file=a", "--scores-file=b"}, "run b 2 vexel"},
+        // The toolkit's options keep their values and their order; a value
+        // of theirs is never read as one of ours.
+        {{"-platform", "offscreen", "--seed", "9", "-style", "Fusion", "-qwindowgeometry", "400x400+0+0",
+          "-display", ":1", "--scores-file=s.ini"},
+         "run s.ini 9 vexel -platform offscreen -style Fusion -qwindowgeometry 400x400+0+0 -display :1"},
+        {{"-style", "--seed"}, "run - - vexel -style --seed"},
+        // Help and version win over running, help over version (it mentions
+        // --version too), but not over a mistake.
+        {{"-h"}, "help - - vexel"},
+        {{"--seed", "3", "--version"}, "version - 3 vexel"},
+        {{"--version", "--help"}, "help - - vexel"},
+        {{"--help", "--bogus"}, "error: unknown option '--bogus'"},
+        {{"--bogus=3"}, "error: unknown option '--bogus'"},
+        {{"-platformoffscreen"}, "error: unknown option '-platformoffscreen'"},
+        {{"stray"}, "error: unexpected argument 'stray'"},
+        {{"--scores-file"}, "error: option '--scores-file' needs a path"},
+        {{"--scores-file="}, "error: option '--scores-file' needs a path"},
+        {{"--seed"}, "error: option '--seed' needs a number"},
+        {{"-platform"}, "error: option '-platform' needs a value"},
+        {{"--help=yes"}, "error: option '--help' takes no value"},
+        {{"--version=1"}, "error: option '--version' takes no value"},
     };
-    for (const Case& c : cases) {
-        const CommandLine line = parse(c.arguments);
-        SCOPED_TRACE(c.arguments.front());
-        EXPECT_EQ(line.action, Action::Run) << line.error;
-        EXPECT_EQ(line.scoresFile.value_or("<none>"), c.scoresFile);
-        EXPECT_EQ(line.seed.value_or(12345), c.seed);
-    }
-}
+    for (const auto& [arguments, expected] : cases)
+        EXPECT_EQ(outcome(arguments), expected);
 
-TEST(CommandLine, SeedAcceptsOnlyPlainNumbersInRange)
-{
-    EXPECT_EQ(parseSeed("0"), 0U);
-    EXPECT_EQ(parseSeed("007"), 7U);
-    EXPECT_EQ(parseSeed("4294967295"), 4294967295U);
+    // A seed is a plain decimal number that fits 32 bits.
     for (const char* bad :
-         {"", "-1", "+1", " 1", "1 ", "4294967296", "99999999999999999999999", "0x10", "1e3", "12a", "3.0"})
-        EXPECT_FALSE(parseSeed(bad).has_value()) << '"' << bad << '"';
+         {"", "-1", "+1", " 1", "1 ", "4294967296", "99999999999999999999999", "0x10", "3.0"})
+        EXPECT_EQ(outcome({"--seed", bad}).rfind("error: invalid seed '" + std::string(bad) + "'", 0), 0U)
+            << bad;
 
-    const CommandLine line = parse({"--seed", "4294967296"});
-    EXPECT_EQ(line.action, Action::Error);
-    EXPECT_NE(line.error.find("'4294967296'"), std::string::npos) << line.error;
-}
-
-TEST(CommandLine, HelpAndVersionWinOverRunningButNotOverErrors)
-{
-    EXPECT_EQ(parse({"--help"}).action, Action::Help);
-    EXPECT_EQ(parse({"-h"}).action, Action::Help);
-    EXPECT_EQ(parse({"--version"}).action, Action::Version);
-    EXPECT_EQ(parse({"--seed", "3", "--version"}).action, Action::Version);
-    // Asking for both shows the help, which mentions the version option too.
-    EXPECT_EQ(parse({"--version", "--help"}).action, Action::Help);
-    EXPECT_EQ(parse({"--help", "--bogus"}).action, Action::Error);
-    EXPECT_EQ(parse({"--version=1"}).action, Action::Error);
-}
-
-TEST(CommandLine, MistakesAreNamedInTheMessage)
-{
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string mentions;
-    };
-    const Case cases[] = {
-        {{"--bogus"}, "unknown option '--bogus'"},
-        {{"--bogus=3"}, "unknown option '--bogus'"},
-        {{"-x"}, "unknown option '-x'"},
-        {{"-platformoffscreen"}, "unknown option '-platformoffscreen'"},
-        {{"stray"}, "unexpected argument 'stray'"},
-        {{"--scores-file"}, "'--scores-file' needs a path"},
-        {{"--scores-file="}, "'--scores-file' needs a path"},
-        {{"--seed"}, "'--seed' needs a number"},
-        {{"--seed="}, "invalid seed ''"},
-        {{"--seed", "abc"}, "invalid seed 'abc'"},
-        {{"-platform"}, "'-platform' needs a value"},
-        {{"--help=yes"}, "'--help' takes no value"},
-    };
-    for (const Case& c : cases) {
-        const CommandLine line = parse(c.arguments);
-        EXPECT_EQ(line.action, Action::Error) << c.arguments.front();
-        EXPECT_NE(line.error.find(c.mentions), std::string::npos) << line.error;
-    }
-}
-
-TEST(CommandLine, ToolkitOptionsPassThroughInOrder)
-{
-    const CommandLine line =
-        parse({"-platform", "offscreen", "--seed", "9", "-style", "Fusion", "-qwindowgeometry", "400x400+0+0",
-               "-display", ":1", "--scores-file=s.ini"});
-    EXPECT_EQ(line.action, Action::Run) << line.error;
-    const std::vector<std::string> expected = {"vexel",       "-platform", "offscreen",
-                                               "-style",      "Fusion",    "-qwindowgeometry",
-                                               "400x400+0+0", "-display",  ":1"};
-    EXPECT_EQ(line.toolkitArguments, expected);
-    EXPECT_EQ(line.seed, 9U);
-    EXPECT_EQ(line.scoresFile, "s.ini");
-
-    // A toolkit option's value is never read as one of ours.
-    const CommandLine styled = parse({"-style", "--seed"});
-    EXPECT_EQ(styled.action, Action::Run) << styled.error;
-    EXPECT_FALSE(styled.seed.has_value());
-}
-
-TEST(CommandLine, ArgvFormKeepsTheProgramName)
-{
     const char* argv[] = {"/usr/games/vexel", "--seed=5"};
-    const CommandLine line = parseCommandLine(2, argv);
-    EXPECT_EQ(line.action, Action::Run);
-    EXPECT_EQ(line.seed, 5U);
-    EXPECT_EQ(line.toolkitArguments, std::vector<std::string>{"/usr/games/vexel"});
-}
-
-TEST(CommandLine, TextsForHelpAndVersion)
-{
-    EXPECT_EQ(versionText("1.0.0"), "vexel 1.0.0\n");
-    const std::string help = helpText("/home/p/.local/share/vexel/vexel.ini");
-    for (const char* part : {"Usage: vexel", "--scores-file PATH", "--seed N", "--help", "--version",
-                             "/home/p/.local/share/vexel/vexel.ini", "5489"})
-        EXPECT_NE(help.find(part), std::string::npos) << part;
-    EXPECT_EQ(help.back(), '\n');
+    EXPECT_EQ(parseCommandLine(2, argv).toolkitArguments, std::vector<std::string>{"/usr/games/vexel"});
 }
 
 } // namespace

@@ -4,92 +4,69 @@
 // file in a fresh temporary folder, for the core tests.
 
 #include "app/form1.h"
-#include "app/game_state.h"
 #include "scores/score_file.h"
 #include "ui/headless/headless_host.h"
-#include "ui/random_source.h"
-#include "ui/scene.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <memory>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 namespace vexel::test {
 
 namespace fs = std::filesystem;
 
-// A folder of its own for every test, removed with everything in it.
-class TempDir {
-public:
-    explicit TempDir(const fs::path& base = fs::temp_directory_path())
+// A folder of its own, removed with everything in it, even when a test has
+// left it read-only.
+struct TempDir {
+    explicit TempDir(const fs::path& base = fs::temp_directory_path()) : path(make(base)) {}
+    ~TempDir()
+    {
+        std::error_code ignored;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path, ignored);
+    }
+    static fs::path make(const fs::path& base)
     {
         std::string pattern = (base / "vexel-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
+        return pattern;
     }
-    ~TempDir()
-    {
-        std::error_code ignored;
-        // A test may have left the folder read-only; give it back first.
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const fs::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
+    std::string file(const std::string& name) const { return (path / name).string(); }
+    const fs::path path;
 };
 
 // Hands out queued values, then a fallback that never starts a charge, and
 // counts every draw so that tests can see how many the tick made.
-class ScriptedRandom final : public RandomSource {
-public:
+struct ScriptedRandom final : RandomSource {
     float draw() override
     {
-        ++draws_;
-        if (queue_.empty())
-            return fallback_;
-        const float value = queue_.front();
-        queue_.pop_front();
+        ++draws;
+        if (queue.empty())
+            return fallback;
+        const float value = queue.front();
+        queue.pop_front();
         return value;
     }
-    void queue(float value) { queue_.push_back(value); }
-    std::size_t pending() const { return queue_.size(); }
-    std::size_t draws() const { return draws_; }
-    void setFallback(float value) { fallback_ = value; }
-
-private:
-    std::deque<float> queue_;
-    std::size_t draws_ = 0;
-    float fallback_ = 0.99F;
+    std::deque<float> queue;
+    std::size_t draws = 0;
+    float fallback = 0.99F;
 };
 
 inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 // The file the game writes for a table: the table in quotes, CR LF.
@@ -98,65 +75,70 @@ inline std::string scoreLine(const std::string& table)
     return "\"" + table + "\"\r\n";
 }
 
-// The level of a score as the game's level table gives it, written out here
-// on its own so that the game is not checked against itself.
+// The level table written out on its own, so that the game is not checked
+// against itself.
 inline int expectedLevel(int score)
 {
-    constexpr int lastOfLevel[] = {10, 25, 50, 100, 250, 500, 1000, 2000, 3000, 5000, 7500, 9999};
     int level = 1;
-    for (int last : lastOfLevel) {
-        if (score <= last)
-            return level;
-        ++level;
-    }
-    return 12;
+    for (int last : {10, 25, 50, 100, 250, 500, 1000, 2000, 3000, 5000, 7500})
+        level += score > last ? 1 : 0;
+    return level;
 }
 
 inline constexpr const char* StartupCaption = "Vexel: Paused (press Enter to play) with 0 points";
 inline constexpr const char* DefaultTable = "00000000ZUVO ZUVO ";
-inline constexpr Color Amber = rgb(255, 192, 0);
-inline constexpr Color Orange = rgb(255, 128, 0);
-inline constexpr Color RedOrange = rgb(255, 64, 0);
-inline constexpr Color Red = rgb(255, 0, 0);
+inline constexpr const char* Unfired = "hidden 16,32 25x25 tag 4";
+// A gun's colour in each charge state, from idle to armed.
+inline constexpr Color ChargeColours[] = {colors::Yellow, rgb(255, 192, 0), rgb(255, 128, 0), rgb(255, 64, 0),
+                                          rgb(255, 0, 0)};
+// Which guns two-way play shows: the left and right ones.
+inline const std::string TwoWayGuns = "00000000000111111111110000000000011111111111";
+
+// A shape in one line, so that one comparison shows all that matters of it.
+inline std::string describe(const ShapeObject& s)
+{
+    std::ostringstream out;
+    out << (s.Visible ? "shown " : "hidden ") << s.Left << "," << s.Top << " " << s.Width << "x" << s.Height
+        << " tag " << s.Tag;
+    return out.str();
+}
+
+// The dialogs shown so far, one per line: kind, title, icon and text.
+inline std::string transcript(const HeadlessHost& host)
+{
+    std::string out;
+    for (const HeadlessHost::Dialog& d : host.dialogs())
+        out += (d.kind == HeadlessHost::Dialog::Kind::Input ? "input " : "message ") + d.title +
+               (d.icon == MessageIcon::Information ? " (i): " : ": ") + d.text + "|";
+    return out;
+}
 
 struct Game {
     explicit Game(const std::string& scoresPath, int width = 366, int height = 366)
         : host(width, height), file(scoresPath), form(state, host, random, file, diag)
     {
         host.attach(form);
+        host.show();
     }
 
-    void start() { host.show(); }
-
-    Scene& scene() { return form.scene(); }
-    ShapeObject& grid(int n) { return scene().Grid(static_cast<std::size_t>(n)); }
-    ShapeObject& gun(int n) { return scene().Gun(static_cast<std::size_t>(n)); }
-    ShapeObject& bullet(int n) { return scene().Bullet(static_cast<std::size_t>(n)); }
+    ShapeObject& grid(int n) { return form.scene().Grid(static_cast<std::size_t>(n)); }
+    ShapeObject& gun(int n) { return form.scene().Gun(static_cast<std::size_t>(n)); }
+    ShapeObject& bullet(int n) { return form.scene().Bullet(static_cast<std::size_t>(n)); }
 
     void resume()
     {
         if (!host.timerEnabled())
             host.pressKey(keys::Enter);
     }
-    void press(int key, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            host.pressKey(key);
-    }
-    // Walks the player to a square with the arrow keys. Ten presses cross
-    // the board, so a key that fails to move cannot hang a test.
+    // Ten presses cross the board, so a key that fails to move cannot hang.
     void moveTo(int col, int row)
     {
-        for (int i = 0; i < 10 && state.playerCol < col; ++i)
-            host.pressKey(keys::Right);
-        for (int i = 0; i < 10 && state.playerCol > col; ++i)
-            host.pressKey(keys::Left);
-        for (int i = 0; i < 10 && state.playerRow < row; ++i)
-            host.pressKey(keys::Down);
-        for (int i = 0; i < 10 && state.playerRow > row; ++i)
-            host.pressKey(keys::Up);
+        for (int i = 0; i < 10 && state.playerCol != col; ++i)
+            host.pressKey(state.playerCol < col ? keys::Right : keys::Left);
+        for (int i = 0; i < 10 && state.playerRow != row; ++i)
+            host.pressKey(state.playerRow < row ? keys::Down : keys::Up);
     }
-    // Runs ticks; returns how many were delivered.
+    // Returns how many ticks were delivered.
     int run(int ticks)
     {
         int delivered = 0;
@@ -164,7 +146,6 @@ struct Game {
             delivered += host.tick() ? 1 : 0;
         return delivered;
     }
-
     // Scripts the draws of the next tick so that exactly the given guns,
     // among those idle now, start to charge.
     void chargeNextTick(std::initializer_list<int> guns)
@@ -172,7 +153,7 @@ struct Game {
         const std::set<int> chosen(guns);
         for (int i = 0; i < 44; ++i) {
             if (gun(i).Tag == "0")
-                random.queue(chosen.count(i) ? 0.0F : 0.99F);
+                random.queue.push_back(chosen.count(i) ? 0.0F : 0.99F);
         }
     }
     // The guns charge on the next tick and fire on the fifth.
@@ -182,7 +163,6 @@ struct Game {
         chargeNextTick(guns);
         run(5);
     }
-
     std::vector<int> squaresOf(Color color)
     {
         std::vector<int> found;
@@ -194,6 +174,14 @@ struct Game {
     }
     std::vector<int> yellow() { return squaresOf(colors::Yellow); }
     std::vector<int> green() { return squaresOf(colors::Player); }
+    // One character per gun: whether it is shown, or its charge state.
+    std::string guns(bool shown)
+    {
+        std::string text;
+        for (int i = 0; i < 44; ++i)
+            text += shown ? (gun(i).Visible ? "1" : "0") : gun(i).Tag;
+        return text;
+    }
 
     GameState state;
     HeadlessHost host;
@@ -203,16 +191,23 @@ struct Game {
     Form1 form;
 };
 
-class GameTest : public ::testing::Test {
-protected:
+// Ends the running game: a bullet from gun 14, which fires in both modes,
+// runs along row 3 and meets the player waiting in column 0.
+inline void loseGame(Game& g)
+{
+    g.moveTo(0, 3);
+    g.fire({14});
+    g.run(8);
+    EXPECT_EQ(g.host.reloads(), 1);
+}
+
+struct GameTest : ::testing::Test {
     std::string scoresPath() const { return dir.file("vexel.ini"); }
     Game& start(int width = 366, int height = 366)
     {
         game = std::make_unique<Game>(scoresPath(), width, height);
-        game->start();
         return *game;
     }
-
     TempDir dir;
     std::unique_ptr<Game> game;
 };

@@ -1,4 +1,5 @@
-// The player's square, the keyboard and the captions that Enter writes.
+// The player's square, the keyboard, the captions that Enter writes and the
+// Options menu.
 
 #include "fixture.h"
 
@@ -10,147 +11,133 @@ using PlayerTest = GameTest;
 // The player is where the state says and nowhere else.
 void expectPlayerAt(Game& g, int col, int row, const std::string& when)
 {
-    EXPECT_EQ(g.state.playerCol, col) << when;
-    EXPECT_EQ(g.state.playerRow, row) << when;
+    EXPECT_EQ(std::make_pair(g.state.playerCol, g.state.playerRow), std::make_pair(col, row)) << when;
     EXPECT_EQ(g.green(), std::vector<int>{11 * row + col}) << when;
 }
 
 TEST_F(PlayerTest, ArrowsMoveOneSquareAndStopAtEveryEdge)
 {
-    const struct {
-        int key;
-        const char* name;
-        int dCol, dRow;
-    } arrows[] = {
-        {keys::Left, "Left", -1, 0},
-        {keys::Up, "Up", 0, -1},
-        {keys::Right, "Right", 1, 0},
-        {keys::Down, "Down", 0, 1},
-    };
-    for (const auto& arrow : arrows) {
+    const std::tuple<int, int, int> arrows[] = {
+        {keys::Left, -1, 0}, {keys::Up, 0, -1}, {keys::Right, 1, 0}, {keys::Down, 0, 1}};
+    for (const auto& [key, dCol, dRow] : arrows) {
         Game& g = start();
+        // Five presses reach the edge from the centre; later ones stay there.
         for (int press = 1; press <= 7; ++press) {
-            EXPECT_TRUE(g.host.pressKey(arrow.key));
-            // Five presses reach the edge from the centre; later ones stay there.
+            EXPECT_TRUE(g.host.pressKey(key));
             const int steps = std::min(press, 5);
-            expectPlayerAt(g, 5 + arrow.dCol * steps, 5 + arrow.dRow * steps,
-                           std::string(arrow.name) + " press " + std::to_string(press));
+            expectPlayerAt(g, 5 + dCol * steps, 5 + dRow * steps, "key " + std::to_string(key));
         }
     }
 }
 
-TEST_F(PlayerTest, MovingRepaintsOnlyTheOldAndTheNewSquare)
+TEST_F(PlayerTest, ModifiersAreIgnoredAndOtherKeysChangeNothing)
 {
     Game& g = start();
-    g.press(keys::Right);
-    EXPECT_EQ(g.grid(60).BackColor, colors::White);
-    EXPECT_EQ(g.grid(61).BackColor, colors::Player);
-    EXPECT_EQ(g.squaresOf(colors::White).size(), 120U);
-
-    // Every corner is reachable and a move never wraps to the other side.
-    g.moveTo(10, 0);
-    g.press(keys::Right);
-    g.press(keys::Up);
-    expectPlayerAt(g, 10, 0, "top right corner");
-    g.moveTo(0, 10);
-    g.press(keys::Left);
-    g.press(keys::Down);
-    expectPlayerAt(g, 0, 10, "bottom left corner");
-}
-
-TEST_F(PlayerTest, ModifiersAreIgnored)
-{
-    Game& g = start();
-    for (int shift : {1, 2, 4, 7}) {
-        const int col = g.state.playerCol;
+    for (int shift : {1, 2, 4, 7})
         g.host.pressKey(keys::Right, shift);
-        expectPlayerAt(g, col + 1, 5, "Right with shift state " + std::to_string(shift));
-    }
     g.host.pressKey(keys::Enter, 1);
-    EXPECT_TRUE(g.host.timerEnabled());
     EXPECT_EQ(g.host.caption(), "Vexel: 0 points");
-}
-
-TEST_F(PlayerTest, OtherKeysChangeNothing)
-{
-    Game& g = start();
-    g.press(keys::Up);
-    g.resume();
-    const std::string caption = g.host.caption();
     const std::size_t captions = g.host.captions().size();
-    for (int key : {0, 8, 16, 27, 32, 36, 41, 65, 90, 112, 0x10D, 0xFFFF}) {
+    for (int key : {0, 8, 16, 27, 32, 36, 41, 65, 90, 112, 0x10D, 0xFFFF})
         EXPECT_TRUE(g.host.pressKey(key));
-        expectPlayerAt(g, 5, 4, "key " + std::to_string(key));
-        EXPECT_TRUE(g.host.timerEnabled()) << key;
-    }
-    EXPECT_EQ(g.host.caption(), caption);
+    expectPlayerAt(g, 9, 5, "after four shifted Rights and twelve other keys");
+    EXPECT_TRUE(g.host.timerEnabled());
     EXPECT_EQ(g.host.captions().size(), captions);
-    EXPECT_EQ(g.state.score, 0);
-    EXPECT_EQ(g.state.level, 1);
-}
-
-TEST_F(PlayerTest, MovingWhilePausedCarriesIntoPlay)
-{
-    Game& g = start();
-    g.moveTo(2, 8);
-    expectPlayerAt(g, 2, 8, "paused before the first Enter");
-    g.resume();
-    g.run(3);
-    g.press(keys::Enter);
-    g.press(keys::Left);
-    expectPlayerAt(g, 1, 8, "moved while paused again");
-    g.resume();
-    EXPECT_EQ(g.run(3), 3);
-    expectPlayerAt(g, 1, 8, "running after the pause");
 }
 
 TEST_F(PlayerTest, EnterSwitchesTheTimerAndWritesTheCaption)
 {
-    Game& g = start();
-    g.press(keys::Enter);
-    EXPECT_TRUE(g.host.timerEnabled());
-    EXPECT_EQ(g.host.caption(), "Vexel: 0 points");
-    g.press(keys::Enter);
-    EXPECT_FALSE(g.host.timerEnabled());
-    EXPECT_EQ(g.host.caption(), "Vexel: Paused (press Enter to play) with 0 points");
-    expectPlayerAt(g, 5, 5, "Enter never moves the player");
-
-    g.host.clickMenu(MenuItem::ShowLevel);
-    g.press(keys::Enter);
-    EXPECT_EQ(g.host.caption(), "Vexel: 0 points at Level 1");
-    g.press(keys::Enter);
-    EXPECT_EQ(g.host.caption(), "Vexel: Paused (press Enter to play) with 0 points");
+    // The score and level as a long game would leave them; pausing never
+    // shows the level.
+    const std::tuple<int, int, bool, const char*, const char*> cases[] = {
+        {0, 1, false, "Vexel: 0 points", StartupCaption},
+        {0, 1, true, "Vexel: 0 points at Level 1", StartupCaption},
+        {1, 1, false, "Vexel: 1 point", "Vexel: Paused (press Enter to play) with 1 point"},
+        {26, 3, true, "Vexel: 26 points at Level 3", "Vexel: Paused (press Enter to play) with 26 points"},
+    };
+    for (const auto& [score, level, showLevel, running, paused] : cases) {
+        Game& g = start();
+        if (showLevel)
+            g.host.clickMenu(MenuItem::ShowLevel);
+        g.state.score = score;
+        g.state.level = level;
+        g.host.pressKey(keys::Enter);
+        EXPECT_EQ(std::make_pair(g.host.timerEnabled(), g.host.caption()),
+                  std::make_pair(true, std::string(running)));
+        g.host.pressKey(keys::Enter);
+        EXPECT_EQ(std::make_pair(g.host.timerEnabled(), g.host.caption()),
+                  std::make_pair(false, std::string(paused)));
+        expectPlayerAt(g, 5, 5, "Enter never moves the player");
+    }
 }
 
-TEST_F(PlayerTest, CaptionFormsForEveryScore)
+TEST_F(PlayerTest, TwoWaySwitchOnlyShowsAndHidesGuns)
 {
-    // The score and level are set as a long game would leave them; the
-    // captions are what Enter writes for them.
-    const struct {
-        int score, level;
-        bool showLevel;
-        const char* running;
-        const char* paused;
-    } cases[] = {
-        {1, 1, false, "Vexel: 1 point", "Vexel: Paused (press Enter to play) with 1 point"},
-        {2, 1, false, "Vexel: 2 points", "Vexel: Paused (press Enter to play) with 2 points"},
-        {11, 2, true, "Vexel: 11 points at Level 2", "Vexel: Paused (press Enter to play) with 11 points"},
-        {26, 3, true, "Vexel: 26 points at Level 3", "Vexel: Paused (press Enter to play) with 26 points"},
-        {1, 1, true, "Vexel: 1 point at Level 1", "Vexel: Paused (press Enter to play) with 1 point"},
-        {9999, 12, true, "Vexel: 9999 points at Level 12",
-         "Vexel: Paused (press Enter to play) with 9999 points"},
+    Game& g = start();
+    g.host.clickMenu(MenuItem::ShowLevel);
+    g.state.score = 12;
+    g.state.level = 2;
+    g.fire({16}); // a bullet in flight
+    g.chargeNextTick({5, 27});
+    g.run(2);
+    ASSERT_EQ(g.gun(27).Tag, "2");
+    // Everything but the guns' visibility, as one text.
+    auto snapshot = [&g] {
+        std::string s = g.guns(false) + g.host.caption() + std::to_string(g.state.score) +
+                        std::to_string(g.state.level) + std::to_string(g.host.timerEnabled());
+        for (int i = 0; i < 44; ++i)
+            s += " " + std::to_string(g.gun(i).BackColor);
+        for (int i = 0; i <= 120; ++i)
+            s += " " + std::to_string(g.grid(i).BackColor);
+        for (int i = 1; i <= 50; ++i)
+            s += ", " + describe(g.bullet(i));
+        return s;
     };
-    for (const auto& c : cases) {
-        Game& g = start();
-        if (c.showLevel)
-            g.host.clickMenu(MenuItem::ShowLevel);
-        g.state.score = c.score;
-        g.state.level = c.level;
-        g.press(keys::Enter);
-        EXPECT_EQ(g.host.caption(), c.running);
-        g.press(keys::Enter);
-        EXPECT_EQ(g.host.caption(), c.paused);
+    const std::string before = snapshot();
+    for (bool on : {true, false, true, false, true}) {
+        EXPECT_TRUE(g.host.clickMenu(MenuItem::TwoWay));
+        EXPECT_EQ(std::make_pair(g.host.checked(MenuItem::TwoWay), g.state.twoWay),
+                  std::make_pair(on, std::int16_t(on ? -1 : 0)));
+        EXPECT_EQ(g.guns(true), on ? TwoWayGuns : std::string(44, '1'));
+        EXPECT_EQ(snapshot(), before);
     }
+    // The hidden guns that were charging finish and fire; idle again, they
+    // stay silent while two-way play lasts.
+    g.run(3);
+    EXPECT_EQ(describe(g.bullet(2)), "shown 170,28 25x25 tag 0");
+    EXPECT_EQ(describe(g.bullet(3)), "shown 170,312 25x25 tag 2");
+    g.random.fallback = 0.0F;
+    g.run(10);
+    EXPECT_EQ(describe(g.gun(5)) + describe(g.gun(27)), "hidden 170,0 24x50 tag 0hidden 170,315 24x50 tag 0");
+    EXPECT_EQ(std::make_pair(g.gun(5).BackColor, g.gun(27).BackColor),
+              std::make_pair(colors::Yellow, colors::Yellow));
+}
+
+TEST_F(PlayerTest, ShowOptionsWaitForTheirNextUse)
+{
+    Game& g = start();
+    g.state.score = 5;
+    g.resume();
+    g.host.clickMenu(MenuItem::ShowLevel);
+    EXPECT_EQ(g.host.caption(), "Vexel: 5 points");
+    g.fire({25});
+    g.run(88);
+    EXPECT_EQ(g.host.caption(), "Vexel: 6 points at Level 1");
+    g.host.clickMenu(MenuItem::ShowLevel);
+    EXPECT_EQ(g.host.caption(), "Vexel: 6 points at Level 1");
+    g.host.pressKey(keys::Enter);
+    g.host.pressKey(keys::Enter);
+    EXPECT_EQ(g.host.caption(), "Vexel: 6 points");
+    // Two clicks on either check item leave it as it was.
+    for (MenuItem item : {MenuItem::ShowBadSquares, MenuItem::ShowLevel}) {
+        const bool was = g.host.checked(item);
+        g.host.clickMenu(item);
+        EXPECT_NE(g.host.checked(item), was);
+        g.host.clickMenu(item);
+        EXPECT_EQ(g.host.checked(item), was);
+    }
+    EXPECT_EQ(std::make_pair(g.state.showBadSquares, g.state.showLevel),
+              std::make_pair(std::optional<bool>(false), std::optional<bool>(false)));
 }
 
 } // namespace

@@ -1,39 +1,86 @@
 // The real window, driven through the window system the way a player
 // drives it: keys go to the QWindow, menus are triggered, dialogs are
-// answered by a timer since they run their own event loops.
+// answered by a timer since they run their own event loops. Then the parts
+// that need no window: the painter and the key codes.
 
 #include "app/form1.h"
-#include "app/game_state.h"
 #include "player/caption.h"
 #include "scores/score_file.h"
 #include "ui/qt/board_view.h"
 #include "ui/qt/game_window.h"
-#include "ui/random_source.h"
-
-#include "dialog_answerer.h"
+#include "ui/qt/key_input.h"
+#include "ui/qt/scene_painter.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 
 using vexel::MenuItem;
+using vexel::ShapeKind;
 using vexel::qt::GameWindow;
-using vexel::test::DialogAnswerer;
 
 namespace {
 
-const QColor Black(0, 0, 0);
-const QColor White(255, 255, 255);
-const QColor Green(0, 255, 0);
-const QColor Yellow(255, 255, 0);
+const QColor Black(0, 0, 0), White(255, 255, 255), Green(0, 255, 0), Yellow(255, 255, 0);
+
+// Answers the game's dialogs, each after holding it open for a while, and
+// notes what each showed and what the window handed the game meanwhile.
+// Every game has one, so that a dialog no test expected cannot hang the run.
+struct DialogAnswerer {
+    struct Seen {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        unsigned long ticksWhenSeen = 0, droppedWhenSeen = 0, ticksWhenAnswered = 0, droppedWhenAnswered = 0;
+    };
+    std::vector<Seen> seen;
+    QString typed; // into an input box
+    int holdMs = 0;
+    std::function<void()> whileOpen; // runs just before each answer
+
+    explicit DialogAnswerer(GameWindow& window)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this, &window] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr || dialog == current_)
+                return;
+            current_ = dialog;
+            Seen s{dialog->windowTitle(), {}, {}, window.ticksDelivered(), window.droppedDeliveries()};
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                s.text = box->text();
+                s.icon = box->icon();
+            } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+                s.text = input->labelText();
+                input->setTextValue(typed);
+            }
+            QTimer::singleShot(holdMs, dialog, [this, &window, dialog, s]() mutable {
+                if (whileOpen)
+                    whileOpen();
+                s.ticksWhenAnswered = window.ticksDelivered();
+                s.droppedWhenAnswered = window.droppedDeliveries();
+                seen.push_back(s);
+                current_ = nullptr; // the next dialog may be built at the same address
+                dialog->accept();
+            });
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+    QDialog* current_ = nullptr;
+};
 
 // One game in a window of its own, with its records in a fresh folder.
 struct Game {
@@ -44,30 +91,37 @@ struct Game {
     std::ostringstream diagnostics;
     GameWindow window;
     vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+    DialogAnswerer answerer{window};
 
     Game()
     {
         window.attach(form, form.scene());
         window.loadAndShow();
     }
-
-    QImage board() { return window.board().grab().toImage(); }
-    QColor pixel(int x, int y) { return board().pixelColor(x, y); }
+    QColor pixel(int x, int y) { return window.board().grab().toImage().pixelColor(x, y); }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(window.windowHandle(), key, modifiers);
     }
+    // Puts pool bullet 1 one step left of the player's square, flying right,
+    // so that the next tick finds it on the green square.
+    void aimBulletAtPlayer()
+    {
+        vexel::ShapeObject& bullet = form.scene().Bullet(1);
+        bullet = {bullet.Kind,      167.0F, 50.0F + 24.0F * static_cast<float>(state.playerRow), 25, 25, true,
+                  bullet.BackColor, "1"};
+    }
 };
 
-// Puts pool bullet 1 one step left of the player's square, flying right,
-// so that the next tick finds it on the green square.
-void aimBulletAtPlayer(vexel::Form1& form)
+// Paints a scene on magenta, which no shape of the game uses.
+QImage paint(const vexel::Scene& scene, qreal dpr = 1)
 {
-    vexel::ShapeObject& bullet = form.scene().Bullet(1);
-    bullet.Visible = true;
-    bullet.Tag = "1";
-    bullet.Left = 170 - 3;
-    bullet.Top = 170;
+    QImage image(QSize(366, 366) * dpr, QImage::Format_RGB32);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::magenta);
+    QPainter onImage(&image);
+    vexel::qt::paintScene(onImage, scene);
+    return image;
 }
 
 } // namespace
@@ -78,13 +132,13 @@ class GameWindowTest : public QObject {
 private slots:
     void initTestCase();
     void startupShowsTheBoardAndMenus();
-    void arrowsMoveAndEnterSwitchesTheTimer();
-    void altAloneLeavesTheArrowsToTheGame();
-    void menusToggleTheirMarksOnce();
+    void keysMoveThePlayerAndEnterSwitchesTheTimer();
     void nothingIsDeliveredWhileADialogIsOpen();
     void lostGameReloadsInPlace();
-    void newRecordAsksForTheName();
     void repaintsOnlyWhatChanged();
+    void boardIsCrispAtEveryScale();
+    void curvesStayInsideTheirBoxes();
+    void onlyTheGameKeysGiveTheGameCodes();
 };
 
 void GameWindowTest::initTestCase()
@@ -99,117 +153,78 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
     Game game;
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
     GameWindow& w = game.window;
-
-    QCOMPARE(w.windowTitle(), QStringLiteral("Vexel: Paused (press Enter to play) with 0 points"));
+    QCOMPARE(w.windowTitle(), QString::fromLatin1(vexel::caption::Startup));
     QCOMPARE(w.board().size(), QSize(366, 366));
-    QCOMPARE(w.clientWidth(), 366);
-    QCOMPARE(w.clientHeight(), 366);
     QVERIFY(!w.timerEnabled());
     QCOMPARE(w.frameTimer().interval(), 20);
-    QCOMPARE(w.frameTimer().timerType(), Qt::PreciseTimer);
 
-    const QList<QAction*> bar = w.menuBar()->actions();
-    QCOMPARE(bar.size(), 2);
-    QCOMPARE(bar[0]->text(), QStringLiteral("Options"));
-    QVERIFY(bar[0]->menu() != nullptr);
-    QCOMPARE(bar[1], w.highScoresAction());
-    QCOMPARE(bar[1]->text(), QStringLiteral("High Scores"));
-    QVERIFY(bar[1]->menu() == nullptr);
-    const QList<QAction*> options = bar[0]->menu()->actions();
-    const QStringList labels = {QStringLiteral("Show Bad Squares?"), QStringLiteral("Show Level?"),
-                                QStringLiteral("2-Way?")};
-    QCOMPARE(options.size(), labels.size());
-    for (int i = 0; i < options.size(); ++i) {
-        QCOMPARE(options[i]->text(), labels[i]);
-        QVERIFY(options[i]->isCheckable());
-        QVERIFY(!options[i]->isChecked());
-        QVERIFY(options[i]->isEnabled());
+    // Options with its three check items, then High Scores acting at once.
+    QStringList menus;
+    for (QAction* top : w.menuBar()->actions()) {
+        menus << top->text();
+        for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{})
+            menus << QStringLiteral("  %1 %2%3")
+                         .arg(item->text())
+                         .arg(int{item->isCheckable()})
+                         .arg(int{item->isChecked()});
     }
+    QCOMPARE(menus, QStringList({"Options", "  Show Bad Squares? 10", "  Show Level? 10", "  2-Way? 10",
+                                 "High Scores"}));
+    QCOMPARE(w.menuBar()->actions().back(), w.highScoresAction());
 
-    const QImage image = game.board();
-    QCOMPARE(image.size(), QSize(366, 366));
+    const QImage image = w.board().grab().toImage();
     QCOMPARE(image.pixelColor(10, 10), Black);    // top-left corner: guards only
     QCOMPARE(image.pixelColor(355, 360), Black);  // bottom-right corner
     QCOMPARE(image.pixelColor(62, 25), Yellow);   // top gun 0
     QCOMPARE(image.pixelColor(25, 62), Yellow);   // left gun 11
     QCOMPARE(image.pixelColor(340, 302), Yellow); // right gun 43
     QCOMPARE(image.pixelColor(100, 100), White);
-    // The player's square covers 170..194 with its outline on the edges.
-    for (int x : {171, 182, 193})
-        QCOMPARE(image.pixelColor(x, 182), Green);
-    for (int edge : {170, 194}) {
-        QCOMPARE(image.pixelColor(edge, 182), Black);
-        QCOMPARE(image.pixelColor(182, edge), Black);
+    // The player's square covers 170..194, its outline on the edge pixels.
+    for (int y = 170; y <= 194; ++y) {
+        for (int x = 170; x <= 194; ++x)
+            QCOMPARE(image.pixelColor(x, y), x == 170 || x == 194 || y == 170 || y == 194 ? Black : Green);
     }
-    QCOMPARE(image.pixelColor(169, 182), White);
-    QCOMPARE(image.pixelColor(195, 182), White);
+    for (const QPoint& outside : {QPoint(169, 182), QPoint(195, 182), QPoint(182, 169), QPoint(182, 195)})
+        QCOMPARE(image.pixelColor(outside), White);
+
+    // A menu click flips its mark once; the top and bottom guns vanish at once.
+    w.menuAction(MenuItem::TwoWay)->trigger();
+    QVERIFY(w.checked(MenuItem::TwoWay));
+    QCOMPARE(game.state.twoWay, std::int16_t{-1});
+    QCOMPARE(game.pixel(62, 25), Black);
+    QCOMPARE(game.pixel(25, 62), Yellow);
 }
 
-void GameWindowTest::arrowsMoveAndEnterSwitchesTheTimer()
-{
-    Game game;
-    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
-
-    game.key(Qt::Key_Right);
-    QCOMPARE(game.state.playerCol, 6);
-    QCOMPARE(game.pixel(200, 180), Green);
-    QCOMPARE(game.pixel(180, 180), White);
-    // Shift does not change what an arrow does; Down moves a row.
-    game.key(Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(game.state.playerRow, 6);
-    QCOMPARE(game.pixel(200, 204), Green);
-
-    game.key(Qt::Key_Return);
-    QCOMPARE(game.window.windowTitle(), QStringLiteral("Vexel: 0 points"));
-    QVERIFY(game.window.timerEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(game.window.ticksDelivered() >= 3, 2000);
-
-    // The keypad's Enter pauses just as well.
-    game.key(Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(game.window.windowTitle(), QStringLiteral("Vexel: Paused (press Enter to play) with 0 points"));
-    QVERIFY(!game.window.timerEnabled());
-    const unsigned long ticks = game.window.ticksDelivered();
-    QTest::qWait(100);
-    QCOMPARE(game.window.ticksDelivered(), ticks);
-}
-
-void GameWindowTest::altAloneLeavesTheArrowsToTheGame()
+void GameWindowTest::keysMoveThePlayerAndEnterSwitchesTheTimer()
 {
     Game game;
     game.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&game.window));
-    QWindow* handle = game.window.windowHandle();
-
+    game.key(Qt::Key_Right);
+    QCOMPARE(game.pixel(200, 180), Green); // square 61
+    QCOMPARE(game.pixel(180, 180), White);
+    game.key(Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(game.pixel(200, 204), Green);
+    // A lone Alt leaves the keyboard to the game, not to the menu bar.
     for (int round = 0; round < 2; ++round) {
-        QTest::keyPress(handle, Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyRelease(handle, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyPress(game.window.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(game.window.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
         QVERIFY(!game.window.menuBar()->hasFocus());
         QVERIFY(game.window.menuBar()->activeAction() == nullptr);
         game.key(Qt::Key_Left);
     }
-    QCOMPARE(game.state.playerCol, 3);
-    QCOMPARE(game.pixel(134, 182), Green);
-}
+    QCOMPARE(std::make_pair(game.state.playerCol, game.state.playerRow), std::make_pair(4, 6));
+    QCOMPARE(game.pixel(158, 204), Green); // square 70
 
-void GameWindowTest::menusToggleTheirMarksOnce()
-{
-    Game game;
-    QAction* level = game.window.menuAction(MenuItem::ShowLevel);
-    QAction* twoWay = game.window.menuAction(MenuItem::TwoWay);
-
-    level->trigger();
-    QVERIFY(level->isChecked());
-    QCOMPARE(game.state.showLevel, std::optional<bool>(true));
-    level->trigger();
-    QVERIFY(!level->isChecked());
-    QCOMPARE(game.state.showLevel, std::optional<bool>(false));
-
-    twoWay->trigger();
-    QVERIFY(twoWay->isChecked());
-    QCOMPARE(game.state.twoWay, std::int16_t{-1});
-    // The top and bottom guns disappear at once, the side guns stay.
-    QCOMPARE(game.pixel(62, 25), Black);
-    QCOMPARE(game.pixel(25, 62), Yellow);
+    game.key(Qt::Key_Return);
+    QCOMPARE(game.window.windowTitle(), QStringLiteral("Vexel: 0 points"));
+    QTRY_VERIFY_WITH_TIMEOUT(game.window.ticksDelivered() >= 3, 2000);
+    // The keypad's Enter pauses just as well, and the ticks stop.
+    game.key(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(game.window.windowTitle(), QStringLiteral("Vexel: Paused (press Enter to play) with 0 points"));
+    const unsigned long ticks = game.window.ticksDelivered();
+    QTest::qWait(100);
+    QCOMPARE(game.window.ticksDelivered(), ticks);
 }
 
 void GameWindowTest::nothingIsDeliveredWhileADialogIsOpen()
@@ -219,32 +234,28 @@ void GameWindowTest::nothingIsDeliveredWhileADialogIsOpen()
     game.key(Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(game.window.ticksDelivered() >= 2, 2000);
 
-    DialogAnswerer answerer(game.window, {}, 150);
+    game.answerer.holdMs = 150;
     bool busyInside = false;
-    answerer.whileOpen = [&] {
+    game.answerer.whileOpen = [&] {
         busyInside = game.window.busy();
         // A menu choice made now must be dropped like the ticks.
         game.window.menuAction(MenuItem::ShowBadSquares)->trigger();
     };
     game.window.highScoresAction()->trigger();
 
-    QCOMPARE(answerer.seen().size(), std::size_t{1});
-    const DialogAnswerer::Seen& box = answerer.seen().front();
+    QCOMPARE(game.answerer.seen.size(), std::size_t{1});
+    const DialogAnswerer::Seen& box = game.answerer.seen.front();
     QCOMPARE(box.title, QStringLiteral("Vexel High Scores"));
     QCOMPARE(box.text, QStringLiteral("The high scores are:\n\n4-Way: 0000 by ZUVO \n2-Way: 0000 by ZUVO "));
     QCOMPARE(box.icon, QMessageBox::Information);
     QVERIFY(busyInside);
     QCOMPARE(box.ticksWhenAnswered, box.ticksWhenSeen);
     // The timer went on firing behind the dialog; the window dropped it.
-    QVERIFY2(
-        box.droppedWhenAnswered >= box.droppedWhenSeen + 3,
-        qPrintable(QStringLiteral("dropped %1 -> %2").arg(box.droppedWhenSeen).arg(box.droppedWhenAnswered)));
+    QVERIFY(box.droppedWhenAnswered >= box.droppedWhenSeen + 3);
     QVERIFY(!game.window.checked(MenuItem::ShowBadSquares));
     QVERIFY(!game.state.showBadSquares.has_value());
-
     // Once the dialog is gone the game runs on.
     QTRY_VERIFY_WITH_TIMEOUT(game.window.ticksDelivered() > box.ticksWhenAnswered, 2000);
-    QVERIFY(!game.window.busy());
 }
 
 void GameWindowTest::lostGameReloadsInPlace()
@@ -253,57 +264,35 @@ void GameWindowTest::lostGameReloadsInPlace()
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
     game.window.move(40, 30);
     QCoreApplication::processEvents();
-    const QPoint placed = game.window.pos();
-    const QSize size = game.window.size();
+    const QRect placed = game.window.geometry();
 
     game.window.menuAction(MenuItem::ShowLevel)->trigger();
     game.key(Qt::Key_Up);
-    aimBulletAtPlayer(game.form);
-    game.form.scene().Bullet(1).Top = 146; // the square above the centre
-    DialogAnswerer answerer(game.window);
+    game.state.score = 7;
+    game.aimBulletAtPlayer();
+    game.answerer.typed = QStringLiteral("Zoë<b>xyz");
     game.key(Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(game.form.loads() == 2, 2000);
 
-    QCOMPARE(answerer.seen().size(), std::size_t{1});
-    QCOMPARE(answerer.seen().front().text, QStringLiteral("You lost!"));
-    QCOMPARE(answerer.seen().front().title, QStringLiteral("Vexel"));
-    QCOMPARE(answerer.seen().front().icon, QMessageBox::NoIcon);
+    QCOMPARE(game.answerer.seen.size(), std::size_t{2});
+    QCOMPARE(game.answerer.seen[0].title, QStringLiteral("Vexel"));
+    QCOMPARE(game.answerer.seen[0].text,
+             QStringLiteral("You lost, but you have set a new high score! What is your name?"));
+    // The typed name comes back as UTF-8 and is shown as plain text.
+    QCOMPARE(game.answerer.seen[1].text,
+             QStringLiteral("The high scores are:\n\n4-Way: 0007 by Zoë<b\n2-Way: 0000 by ZUVO "));
+    std::ifstream file(game.scoreFile.path(), std::ios::binary);
+    QCOMPARE(QString::fromStdString({std::istreambuf_iterator<char>(file), {}}),
+             QStringLiteral("\"00000007ZUVO Zoë<b\"\r\n"));
 
-    QCOMPARE(game.window.pos(), placed);
-    QCOMPARE(game.window.size(), size);
+    // The same window, where it was, holds the fresh game and the option.
+    QCOMPARE(game.window.geometry(), placed);
     QVERIFY(game.window.isVisible());
     QCOMPARE(game.window.windowTitle(), QString::fromLatin1(vexel::caption::Startup));
     QVERIFY(!game.window.timerEnabled());
-    // The option outlived the reload, and so did its check mark.
     QVERIFY(game.window.checked(MenuItem::ShowLevel));
-    QVERIFY(!game.window.checked(MenuItem::TwoWay));
-    QCOMPARE(game.state.playerRow, 5);
     QCOMPARE(game.pixel(182, 182), Green);
     QCOMPARE(game.pixel(182, 158), White);
-}
-
-void GameWindowTest::newRecordAsksForTheName()
-{
-    Game game;
-    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
-    game.state.score = 7;
-    aimBulletAtPlayer(game.form);
-    DialogAnswerer answerer(game.window, QStringLiteral("Zoë<b>xyz"));
-    game.key(Qt::Key_Return);
-    QTRY_VERIFY_WITH_TIMEOUT(game.form.loads() == 2, 2000);
-
-    QCOMPARE(answerer.seen().size(), std::size_t{2});
-    QVERIFY(answerer.seen()[0].input);
-    QCOMPARE(answerer.seen()[0].title, QStringLiteral("Vexel"));
-    QCOMPARE(answerer.seen()[0].text,
-             QStringLiteral("You lost, but you have set a new high score! What is your name?"));
-    // The typed name comes back as UTF-8 and is shown as plain text.
-    QCOMPARE(answerer.seen()[1].text,
-             QStringLiteral("The high scores are:\n\n4-Way: 0007 by Zoë<b\n2-Way: 0000 by ZUVO "));
-
-    std::ifstream file(game.scoreFile.path(), std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    QCOMPARE(QString::fromStdString(content), QStringLiteral("\"00000007ZUVO Zoë<b\"\r\n"));
 }
 
 void GameWindowTest::repaintsOnlyWhatChanged()
@@ -312,31 +301,103 @@ void GameWindowTest::repaintsOnlyWhatChanged()
     QVERIFY(QTest::qWaitForWindowExposed(&game.window));
     vexel::qt::BoardView& board = game.window.board();
     QCOMPARE(board.lastRequestedArea(), std::uint64_t{366 * 366});
-
     // Squares 60 and 61, each widened by a pixel: x 169..219, y 169..195.
     game.key(Qt::Key_Right);
     QCOMPARE(board.lastRequestedArea(), std::uint64_t{51 * 27});
-    // A key that moves nothing repaints nothing, though the game wrote
-    // the square twice.
+    // A key that moves nothing repaints nothing, though the game wrote the
+    // square twice.
     game.key(Qt::Key_Space);
     QCOMPARE(board.lastRequestedArea(), std::uint64_t{0});
 
-    // What reaches the screen after a stretch of partial repaints is the
-    // whole picture: the screen copy equals a fresh rendering.
+    // After a stretch of partial repaints the screen holds the whole
+    // picture: the screen copy equals a fresh rendering.
     game.window.menuAction(MenuItem::ShowBadSquares)->trigger();
-    const std::uint64_t before = board.requestedArea();
     game.key(Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(game.window.ticksDelivered() >= 150, 5000);
     game.key(Qt::Key_Return);
-    QCoreApplication::processEvents();
-    const std::uint64_t perTick = (board.requestedArea() - before) / game.window.ticksDelivered();
-    QVERIFY2(perTick < 366 * 366 / 10, qPrintable(QStringLiteral("%1 pixels per tick").arg(perTick)));
     const QPoint origin = board.mapTo(&game.window, QPoint(0, 0));
     QTRY_COMPARE(game.window.screen()
                      ->grabWindow(game.window.winId(), origin.x(), origin.y(), 366, 366)
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
                  board.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+void GameWindowTest::boardIsCrispAtEveryScale()
+{
+    Game game;
+    // Rectangles land on whole pixels: at twice the scale the outline that
+    // squares 0 and 1 share at x = 74 is two device pixels, the fills flat.
+    const QImage twice = paint(game.form.scene(), 2);
+    for (int x = 147; x <= 150; ++x)
+        QCOMPARE(twice.pixelColor(x, 120), x == 148 || x == 149 ? Black : White);
+    // A painter that keeps its curves at one scale must not stamp them at
+    // another, whichever comes first.
+    for (const qreal first : {1.0, 2.0}) {
+        vexel::qt::ScenePainter painter;
+        for (const qreal dpr : {first, 3.0 - first, first}) {
+            QImage image(QSize(366, 366) * dpr, QImage::Format_RGB32);
+            image.setDevicePixelRatio(dpr);
+            QPainter onImage(&image);
+            painter.paint(onImage, game.form.scene(), QRect(0, 0, 366, 366));
+            onImage.end();
+            QCOMPARE(image, paint(game.form.scene(), dpr));
+        }
+    }
+}
+
+void GameWindowTest::curvesStayInsideTheirBoxes()
+{
+    const std::pair<vexel::ShapeObject, QRect> cases[] = {
+        // The shape, and where it lies within its box.
+        {{ShapeKind::Oval, 10, 20, 24, 50, true, vexel::rgb(255, 128, 128), {}}, QRect(10, 20, 24, 50)},
+        {{ShapeKind::Circle, 40, 40, 25, 25, true, vexel::rgb(255, 128, 128), {}}, QRect(40, 40, 25, 25)},
+        // The largest circle centred in a wide box.
+        {{ShapeKind::Circle, 100, 200, 60, 20, true, vexel::rgb(255, 128, 128), {}}, QRect(120, 200, 20, 20)},
+    };
+    for (const auto& [shape, drawn] : cases) {
+        vexel::Scene scene;
+        scene.defineTemplate(vexel::Scene::Collection::Grid, shape);
+        const QImage image = paint(scene);
+        QRect bounds;
+        for (int y = 0; y < 366; ++y) {
+            for (int x = 0; x < 366; ++x)
+                bounds |= image.pixelColor(x, y) != White ? QRect(x, y, 1, 1) : QRect();
+        }
+        QCOMPARE(bounds, drawn);
+        QCOMPARE(image.pixelColor(drawn.center()), QColor(255, 128, 128));
+        // The outline reaches the middle of each side of the drawn box.
+        for (const QPoint& p :
+             {QPoint(drawn.center().x(), drawn.top()), QPoint(drawn.center().x(), drawn.bottom()),
+              QPoint(drawn.left(), drawn.center().y()), QPoint(drawn.right(), drawn.center().y())})
+            QVERIFY2(qGray(image.pixel(p)) < 100,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+    }
+}
+
+void GameWindowTest::onlyTheGameKeysGiveTheGameCodes()
+{
+    // Qt numbers printable keys by character, so '%', '&', ''' and '(' carry
+    // the numbers of Left, Up, Right and Down; none of them may move the
+    // player, and no key may lose its code.
+    const std::map<int, int> gameKeys = {{Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Left, 37},
+                                         {Qt::Key_Up, 38},     {Qt::Key_Right, 39}, {Qt::Key_Down, 40}};
+    for (const Qt::KeyboardModifiers modifiers :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier),
+          Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        for (const auto& [first, last] :
+             {std::pair{0, 0x2ff}, {0x01000000, 0x010000ff}, {0x01001000, 0x010012ff}}) {
+            for (int key = first; key <= last; ++key) {
+                const int code = vexel::qt::virtualKeyCode(key, modifiers);
+                const int expected = gameKeys.count(key) ? gameKeys.at(key) : -1;
+                if ((code >= 37 && code <= 40) || code == 13 || expected != -1) {
+                    if (code != expected)
+                        QFAIL(
+                            qPrintable(QStringLiteral("Qt key %1 gives code %2").arg(key, 0, 16).arg(code)));
+                }
+            }
+        }
+    }
 }
 
 QTEST_MAIN(GameWindowTest)
