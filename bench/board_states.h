@@ -3,7 +3,7 @@
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "scores/score_file.h"
-#include "ui/headless/headless_host.h"
+#include "headless/headless_host.h"
 #include "ui/random_source.h"
 
 #include <cstdint>

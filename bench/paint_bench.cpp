@@ -6,7 +6,7 @@
 #include "board_states.h"
 
 #include "app/window_definition.h"
-#include "ui/qt/scene_painter.h"
+#include "qt/scene_painter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,8 +9,8 @@
 #include "board_states.h"
 
 #include "app/window_definition.h"
-#include "ui/qt/board_view.h"
-#include "ui/qt/game_window.h"
+#include "qt/board_view.h"
+#include "qt/game_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

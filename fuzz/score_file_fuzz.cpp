@@ -12,7 +12,7 @@
 #include "app/game_state.h"
 #include "scores/score_file.h"
 #include "scores/score_table.h"
-#include "ui/headless/headless_host.h"
+#include "headless/headless_host.h"
 #include "ui/random_source.h"
 
 #include <cstdint>

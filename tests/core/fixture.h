@@ -5,7 +5,7 @@
 
 #include "app/form1.h"
 #include "scores/score_file.h"
-#include "ui/headless/headless_host.h"
+#include "headless/headless_host.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include "app/form1.h"
 #include "player/caption.h"
 #include "scores/score_file.h"
-#include "ui/qt/board_view.h"
-#include "ui/qt/game_window.h"
-#include "ui/qt/key_input.h"
-#include "ui/qt/scene_painter.h"
+#include "qt/board_view.h"
+#include "qt/game_window.h"
+#include "qt/key_input.h"
+#include "qt/scene_painter.h"
 
 #include <QAction>
 #include <QApplication>

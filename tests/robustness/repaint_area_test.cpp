@@ -6,9 +6,9 @@
 #include "app/form1.h"
 #include "app/window_definition.h"
 #include "scores/score_file.h"
-#include "ui/headless/headless_host.h"
-#include "ui/qt/board_view.h"
-#include "ui/qt/game_window.h"
+#include "headless/headless_host.h"
+#include "qt/board_view.h"
+#include "qt/game_window.h"
 
 #include "scratch_folder.h"
 

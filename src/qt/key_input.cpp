@@ -1,4 +1,4 @@
-#include "ui/qt/key_input.h"
+#include "qt/key_input.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

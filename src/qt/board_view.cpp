@@ -1,4 +1,4 @@
-#include "ui/qt/board_view.h"
+#include "qt/board_view.h"
 
 #include "app/window_definition.h"
 

@@ -2,7 +2,7 @@
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "scores/score_file.h"
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 #include "ui/random_source.h"
 
 #include <QApplication>

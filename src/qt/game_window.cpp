@@ -1,9 +1,9 @@
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 #include "app/window_definition.h"
 #include "player/caption.h"
-#include "ui/qt/board_view.h"
-#include "ui/qt/key_input.h"
+#include "qt/board_view.h"
+#include "qt/key_input.h"
 
 #include <QAction>
 #include <QInputDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/qt/repaint_tracker.h"
-#include "ui/qt/scene_painter.h"
+#include "qt/repaint_tracker.h"
+#include "qt/scene_painter.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "ui/qt/scene_painter.h"
+#include "qt/scene_painter.h"
 
 #include "app/window_definition.h"
 

@@ -1,4 +1,4 @@
-#include "ui/headless/headless_host.h"
+#include "headless/headless_host.h"
 
 #include "player/caption.h"
 

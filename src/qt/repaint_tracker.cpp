@@ -1,4 +1,4 @@
-#include "ui/qt/repaint_tracker.h"
+#include "qt/repaint_tracker.h"
 
 namespace vexel::qt {
 
