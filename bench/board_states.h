@@ -2,8 +2,8 @@
 
 #include "app/form1.h"
 #include "app/game_state.h"
-#include "scores/score_file.h"
 #include "headless/headless_host.h"
+#include "scores/score_file.h"
 #include "ui/random_source.h"
 
 #include <cstdint>

@@ -10,9 +10,9 @@
 
 #include "app/form1.h"
 #include "app/game_state.h"
+#include "headless/headless_host.h"
 #include "scores/score_file.h"
 #include "scores/score_table.h"
-#include "headless/headless_host.h"
 #include "ui/random_source.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/game_state.h"
-#include "scores/score_file.h"
 #include "qt/game_window.h"
+#include "scores/score_file.h"
 #include "ui/random_source.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 // file in a fresh temporary folder, for the core tests.
 
 #include "app/form1.h"
-#include "scores/score_file.h"
 #include "headless/headless_host.h"
+#include "scores/score_file.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 
 #include "app/form1.h"
 #include "player/caption.h"
-#include "scores/score_file.h"
 #include "qt/board_view.h"
 #include "qt/game_window.h"
 #include "qt/key_input.h"
 #include "qt/scene_painter.h"
+#include "scores/score_file.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,10 +5,10 @@
 
 #include "app/form1.h"
 #include "app/window_definition.h"
-#include "scores/score_file.h"
 #include "headless/headless_host.h"
 #include "qt/board_view.h"
 #include "qt/game_window.h"
+#include "scores/score_file.h"
 
 #include "scratch_folder.h"
 

@@ -1,8 +1,8 @@
 #include "play_session.h"
 
 #include "app/form1.h"
-#include "scores/score_file.h"
 #include "headless/headless_host.h"
+#include "scores/score_file.h"
 
 #include <algorithm>
 #include <fstream>
