@@ -1,14 +1,11 @@
 // The real window, driven through the window system the way a player
 // drives it: keys go to the QWindow, menus are triggered, dialogs are
-// answered by a timer since they run their own event loops. Then the parts
-// that need no window: the painter and the key codes.
+// answered by a timer since they run their own event loops.
 
 #include "app/form1.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
 #include "qt/game_window.h"
-#include "qt/key_input.h"
-#include "qt/scene_painter.h"
 #include "scores/score_file.h"
 
 #include <QAction>
@@ -17,18 +14,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <fstream>
 #include <functional>
-#include <map>
 #include <sstream>
 
 using vexel::MenuItem;
-using vexel::ShapeKind;
 using vexel::qt::GameWindow;
 
 namespace {
@@ -113,17 +107,6 @@ struct Game {
     }
 };
 
-// Paints a scene on magenta, which no shape of the game uses.
-QImage paint(const vexel::Scene& scene, qreal dpr = 1)
-{
-    QImage image(QSize(366, 366) * dpr, QImage::Format_RGB32);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::magenta);
-    QPainter onImage(&image);
-    vexel::qt::paintScene(onImage, scene);
-    return image;
-}
-
 } // namespace
 
 class GameWindowTest : public QObject {
@@ -136,9 +119,6 @@ private slots:
     void nothingIsDeliveredWhileADialogIsOpen();
     void lostGameReloadsInPlace();
     void repaintsOnlyWhatChanged();
-    void boardIsCrispAtEveryScale();
-    void curvesStayInsideTheirBoxes();
-    void onlyTheGameKeysGiveTheGameCodes();
 };
 
 void GameWindowTest::initTestCase()
@@ -321,83 +301,6 @@ void GameWindowTest::repaintsOnlyWhatChanged()
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
                  board.grab().toImage().convertToFormat(QImage::Format_RGB32));
-}
-
-void GameWindowTest::boardIsCrispAtEveryScale()
-{
-    Game game;
-    // Rectangles land on whole pixels: at twice the scale the outline that
-    // squares 0 and 1 share at x = 74 is two device pixels, the fills flat.
-    const QImage twice = paint(game.form.scene(), 2);
-    for (int x = 147; x <= 150; ++x)
-        QCOMPARE(twice.pixelColor(x, 120), x == 148 || x == 149 ? Black : White);
-    // A painter that keeps its curves at one scale must not stamp them at
-    // another, whichever comes first.
-    for (const qreal first : {1.0, 2.0}) {
-        vexel::qt::ScenePainter painter;
-        for (const qreal dpr : {first, 3.0 - first, first}) {
-            QImage image(QSize(366, 366) * dpr, QImage::Format_RGB32);
-            image.setDevicePixelRatio(dpr);
-            QPainter onImage(&image);
-            painter.paint(onImage, game.form.scene(), QRect(0, 0, 366, 366));
-            onImage.end();
-            QCOMPARE(image, paint(game.form.scene(), dpr));
-        }
-    }
-}
-
-void GameWindowTest::curvesStayInsideTheirBoxes()
-{
-    const std::pair<vexel::ShapeObject, QRect> cases[] = {
-        // The shape, and where it lies within its box.
-        {{ShapeKind::Oval, 10, 20, 24, 50, true, vexel::rgb(255, 128, 128), {}}, QRect(10, 20, 24, 50)},
-        {{ShapeKind::Circle, 40, 40, 25, 25, true, vexel::rgb(255, 128, 128), {}}, QRect(40, 40, 25, 25)},
-        // The largest circle centred in a wide box.
-        {{ShapeKind::Circle, 100, 200, 60, 20, true, vexel::rgb(255, 128, 128), {}}, QRect(120, 200, 20, 20)},
-    };
-    for (const auto& [shape, drawn] : cases) {
-        vexel::Scene scene;
-        scene.defineTemplate(vexel::Scene::Collection::Grid, shape);
-        const QImage image = paint(scene);
-        QRect bounds;
-        for (int y = 0; y < 366; ++y) {
-            for (int x = 0; x < 366; ++x)
-                bounds |= image.pixelColor(x, y) != White ? QRect(x, y, 1, 1) : QRect();
-        }
-        QCOMPARE(bounds, drawn);
-        QCOMPARE(image.pixelColor(drawn.center()), QColor(255, 128, 128));
-        // The outline reaches the middle of each side of the drawn box.
-        for (const QPoint& p :
-             {QPoint(drawn.center().x(), drawn.top()), QPoint(drawn.center().x(), drawn.bottom()),
-              QPoint(drawn.left(), drawn.center().y()), QPoint(drawn.right(), drawn.center().y())})
-            QVERIFY2(qGray(image.pixel(p)) < 100,
-                     qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
-    }
-}
-
-void GameWindowTest::onlyTheGameKeysGiveTheGameCodes()
-{
-    // Qt numbers printable keys by character, so '%', '&', ''' and '(' carry
-    // the numbers of Left, Up, Right and Down; none of them may move the
-    // player, and no key may lose its code.
-    const std::map<int, int> gameKeys = {{Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Left, 37},
-                                         {Qt::Key_Up, 38},     {Qt::Key_Right, 39}, {Qt::Key_Down, 40}};
-    for (const Qt::KeyboardModifiers modifiers :
-         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier),
-          Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
-        for (const auto& [first, last] :
-             {std::pair{0, 0x2ff}, {0x01000000, 0x010000ff}, {0x01001000, 0x010012ff}}) {
-            for (int key = first; key <= last; ++key) {
-                const int code = vexel::qt::virtualKeyCode(key, modifiers);
-                const int expected = gameKeys.count(key) ? gameKeys.at(key) : -1;
-                if ((code >= 37 && code <= 40) || code == 13 || expected != -1) {
-                    if (code != expected)
-                        QFAIL(
-                            qPrintable(QStringLiteral("Qt key %1 gives code %2").arg(key, 0, 16).arg(code)));
-                }
-            }
-        }
-    }
 }
 
 QTEST_MAIN(GameWindowTest)
