@@ -43,8 +43,6 @@ public:
 
     const Scene& scene() const { return scene_; }
     Scene& scene() { return scene_; }
-    const GameState& state() const { return state_; }
-    GameState& state() { return state_; }
     // Counts window loads; lets a caller notice that Lost rebuilt the board.
     unsigned long loads() const { return loads_; }
 

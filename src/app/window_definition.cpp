@@ -1,6 +1,8 @@
 #include "app/window_definition.h"
 
+#include "player/caption.h"
 #include "ui/scene.h"
+#include "ui/window_host.h"
 
 namespace vexel::window {
 
@@ -14,6 +16,14 @@ void defineTemplates(Scene& scene)
     // kept hidden so that nothing of it can ever show.
     scene.defineTemplate(C::Bullet, {ShapeKind::Circle, 16, 32, 25, 25, false, rgb(255, 128, 128), {}});
     scene.defineTemplate(C::Guard, {ShapeKind::Rectangle, 0, 0, 81, 33, true, colors::Black, {}});
+}
+
+void applyDefinition(WindowHost& host)
+{
+    host.setCaption(caption::Initial);
+    for (MenuItem item : {MenuItem::ShowBadSquares, MenuItem::ShowLevel, MenuItem::TwoWay})
+        host.setChecked(item, false);
+    host.setTimerEnabled(true);
 }
 
 } // namespace vexel::window

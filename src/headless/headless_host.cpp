@@ -1,30 +1,15 @@
 #include "headless/headless_host.h"
 
-#include "player/caption.h"
-
 namespace vexel {
 
 HeadlessHost::HeadlessHost(int clientWidth, int clientHeight)
     : clientWidth_(clientWidth), clientHeight_(clientHeight)
 {
-    resetToDefinition();
-}
-
-void HeadlessHost::resetToDefinition()
-{
-    caption_ = caption::Initial;
-    timerEnabled_ = true;
-    for (bool& check : checks_)
-        check = false;
 }
 
 void HeadlessHost::show()
 {
-    resetToDefinition();
-    ++busy_;
-    if (events_)
-        events_->load();
-    --busy_;
+    gate_.load(*this);
 }
 
 void HeadlessHost::reload()
@@ -42,34 +27,32 @@ void HeadlessHost::setCaption(const std::string& text)
 
 bool HeadlessHost::pressKey(int keyCode, int shift)
 {
-    return deliver([&] { events_->keyDown(keyCode, shift); });
+    return gate_.keyDown(keyCode, shift);
 }
 
 bool HeadlessHost::tick()
 {
-    if (!timerEnabled_)
-        return false;
-    return deliver([&] { events_->timer(); });
+    // A disabled timer does not fire at all; that is not a dropped tick.
+    return timerEnabled_ && gate_.timer();
 }
 
 bool HeadlessHost::clickMenu(MenuItem item)
 {
-    return deliver([&] { events_->menu(item); });
+    return gate_.menu(item);
 }
 
 bool HeadlessHost::clickHighScores()
 {
-    return deliver([&] { events_->highScoresMenu(); });
+    return gate_.highScoresMenu();
 }
 
 void HeadlessHost::openDialog(Dialog dialog)
 {
-    ++busy_;
+    const DeliveryGate::Hold open = gate_.hold();
     if (onDialog)
         onDialog(dialog);
     if (recording_)
         dialogs_.push_back(std::move(dialog));
-    --busy_;
 }
 
 void HeadlessHost::messageBox(const std::string& text, const std::string& title, MessageIcon icon)
@@ -86,12 +69,6 @@ std::string HeadlessHost::inputBox(const std::string& prompt, const std::string&
     }
     openDialog({Dialog::Kind::Input, prompt, title, MessageIcon::None, answer});
     return answer;
-}
-
-void HeadlessHost::clearRecords()
-{
-    captions_.clear();
-    dialogs_.clear();
 }
 
 } // namespace vexel

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/delivery_gate.h"
 #include "app/window_definition.h"
+#include "player/caption.h"
 #include "ui/window_host.h"
 
 #include <deque>
@@ -11,9 +13,8 @@
 namespace vexel {
 
 // A window without a screen, for tests and benchmarks. It answers input
-// boxes from a script, records what the game showed, and delivers events
-// under the same rule as the real window: nothing while a handler or one
-// of its dialogs is running.
+// boxes from a script, records what the game showed, and hands the game its
+// events through the same gate as the real window.
 class HeadlessHost final : public WindowHost {
 public:
     struct Dialog {
@@ -27,7 +28,7 @@ public:
 
     explicit HeadlessHost(int clientWidth = window::ClientWidth, int clientHeight = window::ClientHeight);
 
-    void attach(FormEvents& events) { events_ = &events; }
+    void attach(FormEvents& events) { gate_.attach(events); }
     // Creates the window as defined and loads it.
     void show();
 
@@ -50,10 +51,8 @@ public:
 
     const std::vector<std::string>& captions() const { return captions_; }
     const std::vector<Dialog>& dialogs() const { return dialogs_; }
-    void clearRecords();
     int reloads() const { return reloads_; }
-    int dropped() const { return dropped_; }
-    bool busy() const { return busy_ > 0; }
+    const DeliveryGate& gate() const { return gate_; }
 
     // WindowHost
     std::string caption() const override { return caption_; }
@@ -70,33 +69,19 @@ public:
 
 private:
     static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
-    void resetToDefinition();
-    template <class Handler> bool deliver(Handler&& handler)
-    {
-        if (busy_ > 0 || !events_) {
-            ++dropped_;
-            return false;
-        }
-        ++busy_;
-        handler();
-        --busy_;
-        return true;
-    }
     void openDialog(Dialog dialog);
 
-    FormEvents* events_ = nullptr;
+    DeliveryGate gate_;
     int clientWidth_;
     int clientHeight_;
-    std::string caption_;
+    std::string caption_ = caption::Initial;
     bool timerEnabled_ = true;
     bool checks_[3] = {false, false, false};
     std::deque<std::string> answers_;
     std::vector<std::string> captions_;
     std::vector<Dialog> dialogs_;
     bool recording_ = true;
-    int busy_ = 0;
     int reloads_ = 0;
-    int dropped_ = 0;
 };
 
 } // namespace vexel

@@ -41,7 +41,6 @@ void BoardView::refresh()
         return;
     const RepaintTracker::Change change = tracker_.update(*scene_, rect());
     lastRequestedArea_ = pixelArea(change.region);
-    requestedArea_ += lastRequestedArea_;
     if (change.full)
         update();
     else if (!change.region.isEmpty())
@@ -57,7 +56,6 @@ void BoardView::paintEvent(QPaintEvent* event)
         painter.fillRect(event->rect(), Qt::white);
     paintedArea_ += pixelArea(event->region());
     ++paintCount_;
-    emit framePainted();
 }
 
 } // namespace vexel::qt

@@ -30,16 +30,11 @@ public:
     // The next refresh repaints everything: the scene has been rebuilt.
     void invalidate() { tracker_.invalidate(); }
 
-    // Client pixels (not device pixels) asked for by refresh: in all, and
-    // by the latest call alone.
-    std::uint64_t requestedArea() const { return requestedArea_; }
+    // Client pixels (not device pixels) asked for by the latest refresh.
     std::uint64_t lastRequestedArea() const { return lastRequestedArea_; }
     // Client pixels that paint events actually covered, and how many there were.
     std::uint64_t paintedArea() const { return paintedArea_; }
     std::uint64_t paintCount() const { return paintCount_; }
-
-signals:
-    void framePainted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,7 +43,6 @@ private:
     const Scene* scene_ = nullptr;
     RepaintTracker tracker_;
     ScenePainter painter_;
-    std::uint64_t requestedArea_ = 0;
     std::uint64_t lastRequestedArea_ = 0;
     std::uint64_t paintedArea_ = 0;
     std::uint64_t paintCount_ = 0;

@@ -16,18 +16,6 @@ namespace vexel::qt {
 
 namespace {
 
-// Holds the window busy for a scope, even if the game throws out of it.
-class BusyScope {
-public:
-    explicit BusyScope(int& counter) : counter_(counter) { ++counter_; }
-    ~BusyScope() { --counter_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& counter_;
-};
-
 QString text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
@@ -75,31 +63,19 @@ void GameWindow::buildMenus()
     }
     // A top-level item with no menu of its own: a click acts at once.
     highScores_ = menuBar()->addAction(QStringLiteral("High Scores"));
-    connect(highScores_, &QAction::triggered, this,
-            [this] { deliver([this] { events_->highScoresMenu(); }); });
+    connect(highScores_, &QAction::triggered, this, [this] { delivered(gate_.highScoresMenu()); });
 }
 
 void GameWindow::attach(FormEvents& events, const Scene& scene)
 {
-    events_ = &events;
+    gate_.attach(events);
     board_->setScene(&scene);
-}
-
-void GameWindow::resetToDefinition()
-{
-    setCaption(caption::Initial);
-    for (QAction* action : options_)
-        action->setChecked(false);
-    setTimerEnabled(true);
 }
 
 void GameWindow::loadGame()
 {
-    BusyScope busy(busy_);
-    resetToDefinition();
     board_->invalidate();
-    if (events_ != nullptr)
-        events_->load();
+    gate_.load(*this);
     board_->refresh();
 }
 
@@ -115,31 +91,23 @@ void GameWindow::reload()
     loadGame();
 }
 
-template <class Handler> bool GameWindow::deliver(Handler&& handler)
+void GameWindow::delivered(bool wasDelivered)
 {
-    if (busy_ > 0 || events_ == nullptr) {
-        ++dropped_;
-        return false;
-    }
-    {
-        BusyScope busy(busy_);
-        handler();
-    }
-    board_->refresh();
-    return true;
+    if (wasDelivered)
+        board_->refresh();
 }
 
 void GameWindow::keyPressed(int keyCode, int shift)
 {
-    deliver([&] { events_->keyDown(keyCode, shift); });
+    delivered(gate_.keyDown(keyCode, shift));
 }
 
 void GameWindow::frameElapsed()
 {
-    if (deliver([this] { events_->timer(); })) {
-        ++ticks_;
+    const bool ticked = gate_.timer();
+    delivered(ticked);
+    if (ticked)
         emit tickDelivered();
-    }
 }
 
 void GameWindow::optionChosen(MenuItem item, bool markNow)
@@ -147,7 +115,7 @@ void GameWindow::optionChosen(MenuItem item, bool markNow)
     // Qt has already flipped the mark; the game flips it itself, so the
     // mark goes back to what the game last set before the game sees it.
     options_[index(item)]->setChecked(!markNow);
-    deliver([this, item] { events_->menu(item); });
+    delivered(gate_.menu(item));
 }
 
 void GameWindow::setCaption(const std::string& caption)
@@ -187,7 +155,7 @@ void GameWindow::setChecked(MenuItem item, bool on)
 
 void GameWindow::messageBox(const std::string& message, const std::string& title, MessageIcon icon)
 {
-    BusyScope busy(busy_);
+    const DeliveryGate::Hold open = gate_.hold();
     // The dialog opens over the board as the game has left it.
     board_->refresh();
     QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
@@ -199,7 +167,7 @@ void GameWindow::messageBox(const std::string& message, const std::string& title
 
 std::string GameWindow::inputBox(const std::string& prompt, const std::string& title)
 {
-    BusyScope busy(busy_);
+    const DeliveryGate::Hold open = gate_.hold();
     board_->refresh();
     QInputDialog dialog(this);
     dialog.setInputMode(QInputDialog::TextInput);

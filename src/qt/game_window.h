@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/delivery_gate.h"
 #include "ui/window_host.h"
 
 #include <QMainWindow>
@@ -19,10 +20,10 @@ namespace vexel::qt {
 class BoardView;
 
 // The game's one window: the status line in the title bar, the Options and
-// High Scores menus, the board, and the timer Frame. It hands the game one
-// notification at a time and drops whatever arrives while a handler or one
-// of the game's dialogs is still open, which matters because Qt keeps
-// delivering timer ticks inside a dialog's own event loop.
+// High Scores menus, the board, and the timer Frame. Every notification
+// goes to the game through the core's delivery gate, which drops whatever
+// arrives while a handler or one of the game's dialogs is still open: Qt
+// keeps delivering timer ticks inside a dialog's own event loop.
 class GameWindow final : public QMainWindow, public WindowHost {
     Q_OBJECT
 
@@ -43,9 +44,9 @@ public:
     const QTimer& frameTimer() const { return frame_; }
 
     // Notifications handed to the game, and those dropped because it was busy.
-    unsigned long ticksDelivered() const { return ticks_; }
-    unsigned long droppedDeliveries() const { return dropped_; }
-    bool busy() const { return busy_ > 0; }
+    unsigned long ticksDelivered() const { return gate_.ticksDelivered(); }
+    unsigned long droppedDeliveries() const { return gate_.dropped(); }
+    bool busy() const { return gate_.busy(); }
 
     // WindowHost
     std::string caption() const override { return caption_; }
@@ -67,22 +68,19 @@ signals:
 private:
     static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
     void buildMenus();
-    void resetToDefinition();
     void loadGame();
-    template <class Handler> bool deliver(Handler&& handler);
+    // Repaints what a delivered notification changed.
+    void delivered(bool wasDelivered);
     void keyPressed(int keyCode, int shift);
     void frameElapsed();
     void optionChosen(MenuItem item, bool markNow);
 
-    FormEvents* events_ = nullptr;
+    DeliveryGate gate_;
     BoardView* board_ = nullptr;
     std::array<QAction*, 3> options_{};
     QAction* highScores_ = nullptr;
     QTimer frame_;
     std::string caption_;
-    int busy_ = 0;
-    unsigned long ticks_ = 0;
-    unsigned long dropped_ = 0;
 };
 
 } // namespace vexel::qt

@@ -13,12 +13,6 @@ ShapeId Scene::id(Collection collection, std::size_t n) const
     return members[n];
 }
 
-bool Scene::exists(Collection collection, std::size_t n) const
-{
-    const auto& members = members_[index(collection)];
-    return n < members.size() && members[n] != Missing;
-}
-
 ShapeId Scene::add(Collection collection, std::size_t n, const ShapeObject& shape)
 {
     auto& members = members_[index(collection)];

@@ -43,7 +43,6 @@ public:
 
     void bringToFront(Collection collection, std::size_t n);
 
-    bool exists(Collection collection, std::size_t n) const;
     std::size_t count(Collection collection) const { return members_[index(collection)].size(); }
 
     ShapeObject& at(Collection collection, std::size_t n) { return shapes_[id(collection, n)]; }
