@@ -3,8 +3,6 @@
 #include "board/geometry.h"
 #include "tick/tags.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 
 namespace vexel::bench {
@@ -84,24 +82,10 @@ void startRunning(Rig& rig)
 
 } // namespace
 
-ScratchFolder::ScratchFolder()
-{
-    const char* base = std::getenv("TMPDIR");
-    path_ = std::string(base && base[0] ? base : "/tmp") + "/vexel-bench.XXXXXX";
-    if (!::mkdtemp(path_.data()))
-        throw std::runtime_error("cannot create a scratch folder for the records");
-}
-
-ScratchFolder::~ScratchFolder()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-Rig::Rig() : file_(folder_.file("vexel.ini"))
+Rig::Rig()
 {
     host.setRecording(false);
-    form_ = std::make_unique<Form1>(state, host, random, file_, diagnostics);
+    form_ = std::make_unique<Form1>(state, host, random, records_, diagnostics);
     host.attach(*form_);
 }
 
@@ -152,20 +136,6 @@ void makeTwoWay(Rig& rig)
         const int side = board::sideOfGun(gun);
         if ((side == board::Left || side == board::Right) && !inPlayerLine(gun) && gun % 2 == 0)
             setGun(scene, gun, 1 + gun % 4);
-    }
-}
-
-std::uint32_t quietSeed(int ticks, std::uint32_t from)
-{
-    for (std::uint32_t seed = from;; ++seed) {
-        Rig rig;
-        rig.random = DefaultRandom(seed);
-        startRunning(rig);
-        int delivered = 0;
-        while (delivered < ticks && rig.host.tick())
-            ++delivered;
-        if (rig.form().loads() == 1 && delivered == ticks)
-            return seed;
     }
 }
 

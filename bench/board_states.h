@@ -3,8 +3,9 @@
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "headless/headless_host.h"
-#include "scores/score_file.h"
 #include "ui/random_source.h"
+
+#include "memory_store.h"
 
 #include <cstdint>
 #include <memory>
@@ -13,21 +14,7 @@
 
 namespace vexel::bench {
 
-// A folder for the records of one benchmark, removed with it.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-// A running game in a headless window, with its records in a scratch folder
-// that disappears with it.
+// A running game in a headless window, with its records in memory.
 class Rig {
 public:
     Rig();
@@ -49,8 +36,7 @@ public:
     void restore();
 
 private:
-    ScratchFolder folder_;
-    scores::ScoreFile file_;
+    testsupport::MemoryStore records_;
     std::unique_ptr<Form1> form_;
     Scene savedScene_;
     GameState savedState_;
@@ -70,12 +56,6 @@ void makeBusy(Rig& rig);
 // Two-way play: only the left and right guns charge, 25 bullets in flight
 // along rows.
 void makeTwoWay(Rig& rig);
-
-// The first seed, from `from` on, with which a game left alone on the
-// centre square survives `ticks` ticks, so that a run of the real window
-// meets no game-over dialog. The headless game draws exactly as the real
-// window does, so the answer holds there too.
-std::uint32_t quietSeed(int ticks, std::uint32_t from = 1);
 
 int visibleBullets(const Scene& scene);
 int chargingGuns(const Scene& scene);

@@ -4,6 +4,8 @@
 //
 //   vexel_startup_compare GAME FLOOR PROBE_LIBRARY [RUNS]
 
+#include "scratch_folder.h"
+
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -93,10 +95,8 @@ int main(int argc, char** argv)
     }
     const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 15;
     const std::string probe = argv[3];
-    char folder[] = "/tmp/vexel-startup.XXXXXX";
-    if (!::mkdtemp(folder))
-        return 1;
-    const std::string dataHome = folder;
+    const vexel::testsupport::ScratchFolder folder;
+    const std::string dataHome = folder.path().string();
 
     Program game{"vexel", argv[1], {}};
     Program floor{"floor", argv[2], {}};
@@ -115,7 +115,6 @@ int main(int argc, char** argv)
             program->samples.push_back(sample);
         }
     }
-    std::system(("rm -rf '" + dataHome + "'").c_str());
     if (!ok) {
         std::fprintf(stderr, "a program did not report its first frame\n");
         return 1;

@@ -6,7 +6,10 @@
 //
 //   vexel_bench_timer [TICKS]
 
-#include "board_states.h"
+#include "memory_store.h"
+#include "quiet_seed.h"
+
+#include "app/form1.h"
 
 #include "app/window_definition.h"
 #include "qt/board_view.h"
@@ -49,13 +52,12 @@ int main(int argc, char** argv)
 
     // A game that outlives the run: a lost game would open a dialog that
     // nobody here answers.
-    const std::uint32_t seed = vexel::bench::quietSeed(ticks + 50);
-    vexel::bench::ScratchFolder folder;
-    const vexel::scores::ScoreFile scoreFile(folder.file("vexel.ini"));
+    const std::uint32_t seed = vexel::testsupport::quietSeed(ticks + 50);
+    vexel::testsupport::MemoryStore records;
     vexel::GameState state;
     vexel::DefaultRandom random(seed);
     vexel::qt::GameWindow window;
-    vexel::Form1 form(state, window, random, scoreFile, std::cerr);
+    vexel::Form1 form(state, window, random, records, std::cerr);
     window.attach(form, form.scene());
     window.loadAndShow();
 

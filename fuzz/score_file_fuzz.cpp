@@ -12,15 +12,18 @@
 #include "app/game_state.h"
 #include "headless/headless_host.h"
 #include "scores/score_file.h"
+#include "scores/score_format.h"
 #include "scores/score_table.h"
 #include "ui/random_source.h"
+
+#include "scratch_folder.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -65,39 +68,14 @@ Input split(const std::uint8_t* data, std::size_t size)
 // One folder for the whole run, on a memory file system when there is one:
 // every save syncs, and a disk would make each input cost milliseconds. It
 // goes away with the process.
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        const char* base = std::getenv("VEXEL_FUZZ_TMPDIR");
-        const std::string root =
-            base && base[0] ? base : (std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
-        path_ = root + "/vexel-fuzz.XXXXXX";
-        require(::mkdtemp(path_.data()) != nullptr, "cannot create a scratch folder");
-    }
-    ~ScratchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 const std::string& scratchFolder()
 {
-    static const ScratchFolder folder;
-    return folder.path();
-}
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    static const vexel::testsupport::ScratchFolder folder(
+        std::getenv("VEXEL_FUZZ_TMPDIR") && std::getenv("VEXEL_FUZZ_TMPDIR")[0]
+            ? std::filesystem::path(std::getenv("VEXEL_FUZZ_TMPDIR"))
+            : vexel::testsupport::ScratchFolder::memoryBacked());
+    static const std::string path = folder.path().string();
+    return path;
 }
 
 // The table the game plays with after reading these bytes.
@@ -107,12 +85,11 @@ std::string expectedTable(const Input& input, sc::LoadResult::Status& status)
         status = sc::LoadResult::Status::Missing;
         return std::string(sc::DefaultTable);
     }
-    bool usable = false;
     // The reader never looks past MaxLineBytes, whatever the file holds.
     const std::string_view bounded = std::string_view(input.content).substr(0, sc::MaxLineBytes);
-    std::string table = sc::tableFromContent(bounded, usable);
-    status = usable ? sc::LoadResult::Status::Loaded : sc::LoadResult::Status::Unusable;
-    return usable ? table : std::string(sc::DefaultTable);
+    const std::optional<std::string> table = sc::tableFromContent(bounded);
+    status = table ? sc::LoadResult::Status::Loaded : sc::LoadResult::Status::Unusable;
+    return table.value_or(std::string(sc::DefaultTable));
 }
 
 // The pure table helpers: a record replaces exactly one mode's fields.
@@ -151,8 +128,7 @@ std::string expectedAfterGame(const std::string& before, const Input& input)
 
 void checkLineRoundTrip(const std::string& table)
 {
-    bool usable = false;
-    require(sc::tableFromContent(sc::fileContent(table), usable) == table && usable,
+    require(sc::tableFromContent(sc::fileContent(table)) == table,
             "a written table does not read back the same");
     (void)sc::displayText(table);
 }
@@ -172,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     sc::LoadResult::Status status{};
     const std::string before = expectedTable(input, status);
-    const sc::ScoreFile file(path);
+    sc::ScoreFile file(path);
     const sc::LoadResult loaded = file.load();
     require(loaded.status == status, "load() judged the file differently from tableFromContent");
     if (status == sc::LoadResult::Status::Loaded)
@@ -198,7 +174,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Lost();
     require(host.reloads() == 1, "a lost game did not restart");
     require(state.highScores == after, "the restarted game reads another table than was stored");
-    require(readAll(path) == sc::fileContent(after), "the file does not hold exactly the stored table");
+    require(vexel::testsupport::readBytes(path) == sc::fileContent(after),
+            "the file does not hold exactly the stored table");
     require(diagnostics.str().empty(), "saving in a writable folder reported an error");
 
     std::size_t entries = 0;

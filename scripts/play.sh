@@ -4,6 +4,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh build
-cmake --preset release -DVEXEL_BUILD_TESTS=OFF >/dev/null
+cmake --preset release >/dev/null
 cmake --build --preset release
 exec build/release/bin/vexel "$@"

@@ -6,9 +6,9 @@
 
 namespace vexel {
 
-Form1::Form1(GameState& state, WindowHost& host, RandomSource& random, const scores::ScoreFile& scoreFile,
+Form1::Form1(GameState& state, WindowHost& host, RandomSource& random, scores::RecordStore& records,
              std::ostream& diagnostics)
-    : state_(state), host_(host), random_(random), scoreFile_(scoreFile), diagnostics_(diagnostics)
+    : state_(state), host_(host), random_(random), records_(records), diagnostics_(diagnostics)
 {
 }
 

@@ -10,14 +10,14 @@
 namespace vexel {
 
 namespace scores {
-class ScoreFile;
+class RecordStore;
 }
 
 // The game window's code. Handlers keep the names the window gives them;
 // their bodies live in the folder of the subsystem they belong to.
 class Form1 final : public FormEvents {
 public:
-    Form1(GameState& state, WindowHost& host, RandomSource& random, const scores::ScoreFile& scoreFile,
+    Form1(GameState& state, WindowHost& host, RandomSource& random, scores::RecordStore& records,
           std::ostream& diagnostics);
 
     // FormEvents: how the window reaches the handlers below.
@@ -58,7 +58,7 @@ private:
     GameState& state_;
     WindowHost& host_;
     RandomSource& random_;
-    const scores::ScoreFile& scoreFile_;
+    scores::RecordStore& records_;
     std::ostream& diagnostics_;
     Scene scene_;
     unsigned long loads_ = 0;

@@ -10,7 +10,8 @@ namespace vexel {
 // reloads the window, and start-up resets only the fields of one game while
 // the three options carry over.
 struct GameState {
-    // No value until start-up; start-up always runs before anything reads them.
+    // The running game's fields. Start-up sets them for every game, and it
+    // runs before anything reads them; the zeros here never reach play.
     int playerCol = 0;
     int playerRow = 0;
     int score = 0;

@@ -61,10 +61,10 @@ void loadGun(Scene& scene, std::int16_t twoWay)
 {
     const bool topAndBottomShown = twoWay == 0;
     for (int k = 0; k < GunsPerSide; ++k) {
-        ShapeObject& top = k > 0 ? scene.create(C::Gun, k) : scene.Gun(0);
-        scene.create(C::Gun, k + GunsPerSide);
-        scene.create(C::Gun, k + 2 * GunsPerSide);
-        scene.create(C::Gun, k + 3 * GunsPerSide);
+        ShapeObject& top = k > 0 ? scene.create(C::Gun, gunAt(Top, k)) : scene.Gun(0);
+        scene.create(C::Gun, gunAt(Left, k));
+        scene.create(C::Gun, gunAt(Bottom, k));
+        scene.create(C::Gun, gunAt(Right, k));
 
         const auto along = static_cast<float>(Origin + Pitch * k);
         top.Top = 0;
@@ -73,21 +73,21 @@ void loadGun(Scene& scene, std::int16_t twoWay)
         top.Width = GunBreadth;
         top.Visible = topAndBottomShown;
 
-        ShapeObject& left = scene.Gun(k + GunsPerSide);
+        ShapeObject& left = scene.Gun(gunAt(Left, k));
         left.Top = along;
         left.Left = 0;
         left.Height = GunBreadth;
         left.Width = GunDepth;
         left.Visible = true;
 
-        ShapeObject& bottom = scene.Gun(k + 2 * GunsPerSide);
+        ShapeObject& bottom = scene.Gun(gunAt(Bottom, k));
         bottom.Top = FarGunEdge;
         bottom.Left = along;
         bottom.Height = GunDepth;
         bottom.Width = GunBreadth;
         bottom.Visible = topAndBottomShown;
 
-        ShapeObject& right = scene.Gun(k + 3 * GunsPerSide);
+        ShapeObject& right = scene.Gun(gunAt(Right, k));
         right.Top = along;
         right.Left = FarGunEdge;
         right.Height = GunBreadth;

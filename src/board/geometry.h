@@ -17,6 +17,9 @@ inline constexpr int GunDepth = 50;    // a gun's size across its band
 inline constexpr int GunBreadth = 24;  // and along it
 inline constexpr int FarGunEdge = 315; // first pixel past the board
 
+// The sides of the board, in the order the guns are numbered: gun i stands
+// on side i / 11 at place i % 11 (the column for the top and bottom guns,
+// the row for the left and right ones).
 enum Side { Top = 0, Left = 1, Bottom = 2, Right = 3 };
 
 constexpr int gridIndex(int row, int col)
@@ -31,13 +34,28 @@ constexpr int squareTop(int row)
 {
     return Origin + Pitch * row;
 }
-constexpr int sideOfGun(int gun)
+constexpr Side sideOfGun(int gun)
 {
-    return gun / GunsPerSide;
+    return static_cast<Side>(gun / GunsPerSide);
 }
 constexpr int placeOfGun(int gun)
 {
     return gun % GunsPerSide;
+}
+constexpr int gunAt(Side side, int place)
+{
+    return GunsPerSide * side + place;
+}
+
+// Two-way play hides the guns above and below the board, and they start no
+// charge while it lasts; the guns beside the board play on.
+constexpr bool isTopOrBottom(Side side)
+{
+    return side == Top || side == Bottom;
+}
+constexpr bool silentInTwoWay(int gun)
+{
+    return isTopOrBottom(sideOfGun(gun));
 }
 
 } // namespace vexel::board

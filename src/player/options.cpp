@@ -1,3 +1,5 @@
+// Form1 members (declared in app/form1.h): the Options menu. Handlers live with their subsystem.
+
 #include "app/form1.h"
 
 #include "board/geometry.h"
@@ -24,9 +26,9 @@ void Form1::mnuTW_Click()
     host_.setChecked(MenuItem::TwoWay, !host_.checked(MenuItem::TwoWay));
     state_.twoWay = host_.checked(MenuItem::TwoWay) ? std::int16_t{-1} : std::int16_t{0};
     // Only visibility changes: a hidden gun that is charging still fires.
-    for (int s = 0; s <= 1; ++s) {
+    for (const board::Side side : {board::Top, board::Bottom}) {
         for (int k = 0; k < board::GunsPerSide; ++k)
-            scene_.Gun(static_cast<std::size_t>(2 * board::GunsPerSide * s + k)).Visible = state_.twoWay == 0;
+            scene_.Gun(static_cast<std::size_t>(board::gunAt(side, k))).Visible = state_.twoWay == 0;
     }
 }
 

@@ -1,3 +1,5 @@
+// Form1 members (declared in app/form1.h): the player's square and keys. Handlers live with their subsystem.
+
 #include "app/form1.h"
 
 #include "board/geometry.h"

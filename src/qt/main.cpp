@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "qt/game_window.h"
+#include "scores/default_path.h"
 #include "scores/score_file.h"
 #include "ui/random_source.h"
 
@@ -68,7 +69,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.vexel.Vexel"));
 
     vexel::GameState state;
-    const vexel::scores::ScoreFile scoreFile(line.scoresFile.value_or(vexel::scores::defaultScoresPath()));
+    vexel::scores::ScoreFile scoreFile(line.scoresFile.value_or(vexel::scores::defaultScoresPath()));
     vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
 
     vexel::qt::GameWindow window;

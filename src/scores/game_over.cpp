@@ -1,8 +1,10 @@
+// Form1 members (declared in app/form1.h): points, game over, records. Handlers live with their subsystem.
+
 #include "app/form1.h"
 
 #include "player/caption.h"
 #include "scores/level.h"
-#include "scores/score_file.h"
+#include "scores/record_store.h"
 #include "scores/score_table.h"
 
 #include <ostream>
@@ -44,7 +46,7 @@ void Form1::mnuHS_Click()
 
 void Form1::loadScores()
 {
-    const scores::LoadResult result = scoreFile_.load();
+    const scores::LoadResult result = records_.load();
     switch (result.status) {
     case scores::LoadResult::Status::Loaded:
         state_.highScores = result.table;
@@ -58,7 +60,7 @@ void Form1::loadScores()
         // hand, and the next game over replaces it anyway.
         state_.highScores = std::string(scores::DefaultTable);
         if (!result.error.empty())
-            diagnostics_ << "vexel: cannot read the high scores from " << scoreFile_.path() << ": "
+            diagnostics_ << "vexel: cannot read the high scores from " << records_.where() << ": "
                          << result.error << '\n';
         break;
     }
@@ -66,10 +68,9 @@ void Form1::loadScores()
 
 void Form1::saveScores()
 {
-    const std::string error = scoreFile_.save(state_.highScores);
-    if (!error.empty())
-        diagnostics_ << "vexel: cannot save the high scores to " << scoreFile_.path() << ": " << error
-                     << '\n';
+    if (const auto failure = records_.save(state_.highScores))
+        diagnostics_ << "vexel: cannot save the high scores to " << records_.where() << ": "
+                     << scores::describe(*failure) << '\n';
 }
 
 } // namespace vexel

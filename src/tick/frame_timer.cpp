@@ -1,3 +1,5 @@
+// Form1 members (declared in app/form1.h): the tick. Handlers live with the subsystem they belong to.
+
 #include "app/form1.h"
 
 #include "board/geometry.h"
@@ -42,8 +44,7 @@ void Form1::gunStep(int i, double p)
         // Every idle gun draws, even one that two-way play keeps silent, so
         // the random sequence does not depend on the mode.
         const float r = random_.draw();
-        const int side = board::sideOfGun(i);
-        const bool mayFire = !(state_.twoWay != 0 && (side == board::Top || side == board::Bottom));
+        const bool mayFire = !(state_.twoWay != 0 && board::silentInTwoWay(i));
         if (r < p && mayFire) {
             gun.Tag = "1";
             gun.BackColor = ChargeColor[1];
@@ -72,7 +73,7 @@ void Form1::fire(int i)
 
     // The cursor takes whatever bullet it points at, even one still flying.
     ShapeObject& bullet = scene_.Bullet(static_cast<std::size_t>(state_.nextBullet));
-    const int side = board::sideOfGun(i);
+    const board::Side side = board::sideOfGun(i);
     bullet.Visible = true;
     bullet.Width = BulletSize;
     bullet.Height = BulletSize;

@@ -1,7 +1,7 @@
 // The board as start-up builds it: where every shape stands, how the shapes
 // cover one another, and the paused fresh game it leaves.
 
-#include "fixture.h"
+#include "game_fixture.h"
 
 namespace vexel::test {
 namespace {

@@ -1,7 +1,7 @@
 // Points and levels, the end of a game, the records and the high-score
 // display.
 
-#include "fixture.h"
+#include "game_fixture.h"
 
 #include "scores/score_table.h"
 
@@ -77,7 +77,7 @@ TEST_F(GameOverTest, RecordRulesInBothModes)
                      std::to_string(c.score));
         // A second line shows whether the file was written again.
         const std::string old = scoreLine(c.table) + "\"a second line\"\r\n";
-        writeBytes(scoresPath(), old);
+        records.bytes = old;
         Game& g = start();
         if (c.twoWay)
             g.host.clickMenu(MenuItem::TwoWay);
@@ -86,8 +86,7 @@ TEST_F(GameOverTest, RecordRulesInBothModes)
         std::string seenWhileDisplayed;
         g.host.onDialog = [&](const HeadlessHost::Dialog& d) {
             if (d.title == "Vexel High Scores")
-                seenWhileDisplayed =
-                    readBytes(scoresPath()) + std::to_string(g.host.reloads()) + g.host.caption();
+                seenWhileDisplayed = stored() + std::to_string(g.host.reloads()) + g.host.caption();
         };
         g.state.score = c.score;
         loseGame(g);
@@ -104,7 +103,7 @@ TEST_F(GameOverTest, RecordRulesInBothModes)
             EXPECT_EQ(seenWhileDisplayed,
                       old + "0Vexel: " + std::to_string(c.score) + (c.score == 1 ? " point" : " points"));
         }
-        EXPECT_EQ(readBytes(scoresPath()), scoreLine(c.after));
+        EXPECT_EQ(stored(), scoreLine(c.after));
         EXPECT_EQ(g.state.highScores, c.after);
         EXPECT_TRUE(g.diag.str().empty());
     }
@@ -112,16 +111,17 @@ TEST_F(GameOverTest, RecordRulesInBothModes)
 
 TEST_F(GameOverTest, HolderNamesAreFiveCharacters)
 {
-    const std::pair<std::string, std::optional<std::string>> names[] = {
+    const std::pair<std::string, std::string> names[] = {
         {"Zoë Ångström", "Zoë Å"},
         {"a\"b,c", "a\"b,c"},
         {"ab\rc\nd", "ab c "},
         {std::string("\t\0x", 3), "  x  "},
         {"日本語のなまえ", "日本語のな"},
         {"", "     "},
-        {"\xff\xfe\xc3(\xe2\x82", {}}, // broken: any five characters will do
+        // Each byte that begins no well-formed character stands for one.
+        {"\xff\xfe\xc3(\xe2\x82", "\uFFFD\uFFFD\uFFFD(\uFFFD"},
     };
-    for (const auto& [typed, stored] : names) {
+    for (const auto& [typed, name] : names) {
         Game& g = start();
         g.host.queueAnswer(typed);
         g.state.score = 7;
@@ -130,10 +130,10 @@ TEST_F(GameOverTest, HolderNamesAreFiveCharacters)
         const std::string table = g.state.highScores;
         EXPECT_EQ(table.substr(0, 13), "00000007ZUVO ");
         EXPECT_EQ(scores::charCount(table), 18U) << typed;
-        EXPECT_EQ(table.substr(13), stored.value_or(table.substr(13)));
-        EXPECT_EQ(readBytes(scoresPath()), scoreLine(table));
+        EXPECT_EQ(table.substr(13), name);
+        EXPECT_EQ(stored(), scoreLine(table));
         EXPECT_EQ(g.host.dialogs().back().text, display(table));
-        fs::remove(scoresPath());
+        records.bytes.reset();
     }
 }
 

@@ -1,7 +1,7 @@
 // The player's square, the keyboard, the captions that Enter writes and the
 // Options menu.
 
-#include "fixture.h"
+#include "game_fixture.h"
 
 namespace vexel::test {
 namespace {

@@ -2,7 +2,7 @@
 // the bullet phase (flight, the squares each bullet is tested against, seen
 // as yellow marks with "Show Bad Squares?" on, escapes and hits).
 
-#include "fixture.h"
+#include "game_fixture.h"
 
 #include <map>
 

@@ -8,9 +8,9 @@
 #include "headless/headless_host.h"
 #include "qt/board_view.h"
 #include "qt/game_window.h"
-#include "scores/score_file.h"
 
-#include "scratch_folder.h"
+#include "memory_store.h"
+#include "quiet_seed.h"
 
 #include <gtest/gtest.h>
 
@@ -24,46 +24,20 @@
 #include <sstream>
 #include <vector>
 
-namespace vexel::robustness {
+namespace vexel::testsupport {
 namespace {
-
-// A seed with which a game left alone on the centre square lives through
-// `ticks` ticks: a lost game would open a dialog nobody answers here. The
-// headless game draws exactly as the real window's does.
-std::uint32_t quietSeed(int ticks, const std::string& scoresPath)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        GameState state;
-        HeadlessHost host;
-        DefaultRandom random(seed);
-        const scores::ScoreFile file(scoresPath);
-        std::ostringstream diagnostics;
-        Form1 form(state, host, random, file, diagnostics);
-        host.attach(form);
-        host.setRecording(false);
-        host.show();
-        host.pressKey(keys::Enter);
-        int delivered = 0;
-        while (delivered < ticks && host.tick())
-            ++delivered;
-        if (delivered == ticks && form.loads() == 1)
-            return seed;
-    }
-}
 
 TEST(RepaintArea, ARunningGamePaintsAFractionOfTheBoardPerTick)
 {
     constexpr int Ticks = 250;
-    ScratchFolder dir;
-    const std::string path = dir.file("vexel.ini");
-    const std::uint32_t seed = quietSeed(Ticks + 20, path);
+    const std::uint32_t seed = quietSeed(Ticks + 20);
 
     GameState state;
     DefaultRandom random(seed);
-    const scores::ScoreFile file(path);
+    MemoryStore records;
     std::ostringstream diagnostics;
     qt::GameWindow window;
-    Form1 form(state, window, random, file, diagnostics);
+    Form1 form(state, window, random, records, diagnostics);
     window.attach(form, form.scene());
     window.loadAndShow();
     // Bad squares double the squares that change each tick: the harder case.
@@ -114,7 +88,7 @@ TEST(RepaintArea, ARunningGamePaintsAFractionOfTheBoardPerTick)
 }
 
 } // namespace
-} // namespace vexel::robustness
+} // namespace vexel::testsupport
 
 int main(int argc, char** argv)
 {

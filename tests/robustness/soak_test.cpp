@@ -4,8 +4,8 @@
 // memory in use must be the same after the last hundred thousand ticks as
 // after the first.
 //
-// VEXEL_SOAK_TICKS overrides the number of ticks (the sanitizer build runs
-// a shorter soak).
+// VEXEL_SOAK_TICKS overrides the number of ticks; scripts/test.sh sets it
+// for the sanitizer build, which runs a shorter soak.
 
 #include "scratch_folder.h"
 
@@ -34,7 +34,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include <malloc.h>
 #endif
 
-namespace vexel::robustness {
+namespace vexel::testsupport {
 namespace {
 
 long soakTicks()
@@ -74,11 +74,8 @@ TEST(Soak, AMillionTicksKeepTheInvariantsAndTheMemoryFlat)
     const long window = std::max(1L, ticks / 10);
     // Every lost game saves with fsync: a memory-backed folder keeps the
     // soak about the game rather than the disk.
-    std::error_code noShm;
-    ScratchFolder dir(std::filesystem::is_directory("/dev/shm", noShm)
-                          ? std::filesystem::path("/dev/shm")
-                          : std::filesystem::temp_directory_path());
-    testsupport::SessionPlan plan;
+    ScratchFolder dir(ScratchFolder::memoryBacked());
+    SessionPlan plan;
     plan.ticks = ticks;
     plan.scriptSeed = 424242U;
     plan.scoresPath = dir.file("vexel.ini");
@@ -88,7 +85,7 @@ TEST(Soak, AMillionTicksKeepTheInvariantsAndTheMemoryFlat)
             early = memoryNow();
     };
     const auto began = std::chrono::steady_clock::now();
-    const testsupport::SessionResult session = testsupport::playSession(plan);
+    const SessionResult session = playSession(plan);
     const Memory late = memoryNow();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
 
@@ -120,4 +117,4 @@ TEST(Soak, AMillionTicksKeepTheInvariantsAndTheMemoryFlat)
 }
 
 } // namespace
-} // namespace vexel::robustness
+} // namespace vexel::testsupport

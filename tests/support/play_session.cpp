@@ -1,12 +1,14 @@
 #include "play_session.h"
 
+#include "expected.h"
+#include "memory_store.h"
+#include "scratch_folder.h"
+
 #include "app/form1.h"
 #include "headless/headless_host.h"
 #include "scores/score_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -14,29 +16,10 @@ namespace vexel::testsupport {
 
 namespace {
 
-// Written out here rather than taken from the game, so that the game is
-// not checked against itself.
-constexpr Color ChargeColours[] = {colors::Yellow, rgb(255, 192, 0), rgb(255, 128, 0), rgb(255, 64, 0),
-                                   rgb(255, 0, 0)};
-
-int expectedLevel(int score)
-{
-    int level = 1;
-    for (int last : {10, 25, 50, 100, 250, 500, 1000, 2000, 3000, 5000, 7500})
-        level += score > last ? 1 : 0;
-    return level;
-}
-
 bool twoWayShows(int gun)
 {
     const int side = gun / 11;
     return side == 1 || side == 3;
-}
-
-std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // The key that steps out of the line of a bullet closing in on the player,
@@ -114,9 +97,14 @@ SessionResult playSession(const SessionPlan& plan)
     GameState state;
     HeadlessHost host;
     DefaultRandom random(plan.gameSeed);
-    const scores::ScoreFile file(plan.scoresPath);
+    MemoryStore memory;
+    scores::ScoreFile file(plan.scoresPath);
+    scores::RecordStore& store = plan.scoresPath.empty() ? static_cast<scores::RecordStore&>(memory) : file;
+    auto stored = [&] {
+        return plan.scoresPath.empty() ? memory.bytes.value_or("") : readBytes(plan.scoresPath);
+    };
     std::ostringstream diagnostics;
-    Form1 form(state, host, random, file, diagnostics);
+    Form1 form(state, host, random, store, diagnostics);
     host.attach(form);
     host.setRecording(false);
 
@@ -177,7 +165,7 @@ SessionResult playSession(const SessionPlan& plan)
                                                   [](char ch) { return (ch & 0xC0) != 0x80; });
             checker.check(characters == 18,
                           [&] { return "table of other than 18 characters: " + state.highScores; });
-            checker.check(readBytes(plan.scoresPath) == "\"" + state.highScores + "\"\r\n",
+            checker.check(stored() == "\"" + state.highScores + "\"\r\n",
                           [] { return "file and table differ"; });
         }
         checkBoard(form.scene(), state, checker);

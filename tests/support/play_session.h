@@ -14,6 +14,7 @@ struct SessionPlan {
     long ticks = 100000;
     std::uint32_t gameSeed = 5489U;
     std::uint32_t scriptSeed = 1U;
+    // The records file; empty: the records are kept in memory.
     std::string scoresPath;
     // Runs after every delivered tick, with the count so far.
     std::function<void(long delivered)> afterTick;

@@ -1,17 +1,19 @@
 #pragma once
 
-// A game wired to a headless window, a scripted random source and a scores
-// file in a fresh temporary folder, for the core tests.
+// A game wired to a headless window, a scripted random source and a records
+// store, for the GoogleTest suites.
+
+#include "expected.h"
+#include "memory_store.h"
+#include "scratch_folder.h"
 
 #include "app/form1.h"
 #include "headless/headless_host.h"
-#include "scores/score_file.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -19,27 +21,13 @@
 namespace vexel::test {
 
 namespace fs = std::filesystem;
-
-// A folder of its own, removed with everything in it, even when a test has
-// left it read-only.
-struct TempDir {
-    explicit TempDir(const fs::path& base = fs::temp_directory_path()) : path(make(base)) {}
-    ~TempDir()
-    {
-        std::error_code ignored;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path, ignored);
-    }
-    static fs::path make(const fs::path& base)
-    {
-        std::string pattern = (base / "vexel-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("cannot create a temporary folder");
-        return pattern;
-    }
-    std::string file(const std::string& name) const { return (path / name).string(); }
-    const fs::path path;
-};
+using testsupport::ChargeColours;
+using testsupport::entries;
+using testsupport::expectedLevel;
+using testsupport::MemoryStore;
+using testsupport::readBytes;
+using testsupport::ScratchFolder;
+using testsupport::writeBytes;
 
 // Hands out queued values, then a fallback that never starts a charge, and
 // counts every draw so that tests can see how many the tick made.
@@ -58,39 +46,15 @@ struct ScriptedRandom final : RandomSource {
     float fallback = 0.99F;
 };
 
-inline std::string readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-inline void writeBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
 // The file the game writes for a table: the table in quotes, CR LF.
 inline std::string scoreLine(const std::string& table)
 {
     return "\"" + table + "\"\r\n";
 }
 
-// The level table written out on its own, so that the game is not checked
-// against itself.
-inline int expectedLevel(int score)
-{
-    int level = 1;
-    for (int last : {10, 25, 50, 100, 250, 500, 1000, 2000, 3000, 5000, 7500})
-        level += score > last ? 1 : 0;
-    return level;
-}
-
 inline constexpr const char* StartupCaption = "Vexel: Paused (press Enter to play) with 0 points";
 inline constexpr const char* DefaultTable = "00000000ZUVO ZUVO ";
 inline constexpr const char* Unfired = "hidden 16,32 25x25 tag 4";
-// A gun's colour in each charge state, from idle to armed.
-inline constexpr Color ChargeColours[] = {colors::Yellow, rgb(255, 192, 0), rgb(255, 128, 0), rgb(255, 64, 0),
-                                          rgb(255, 0, 0)};
 // Which guns two-way play shows: the left and right ones.
 inline const std::string TwoWayGuns = "00000000000111111111110000000000011111111111";
 
@@ -114,8 +78,8 @@ inline std::string transcript(const HeadlessHost& host)
 }
 
 struct Game {
-    explicit Game(const std::string& scoresPath, int width = 366, int height = 366)
-        : host(width, height), file(scoresPath), form(state, host, random, file, diag)
+    explicit Game(scores::RecordStore& records, int width = 366, int height = 366)
+        : host(width, height), form(state, host, random, records, diag)
     {
         host.attach(form);
         host.show();
@@ -186,7 +150,6 @@ struct Game {
     GameState state;
     HeadlessHost host;
     ScriptedRandom random;
-    scores::ScoreFile file;
     std::ostringstream diag;
     Form1 form;
 };
@@ -201,14 +164,17 @@ inline void loseGame(Game& g)
     EXPECT_EQ(g.host.reloads(), 1);
 }
 
+// Each game of a test keeps its records in the test's memory store, which
+// outlives the games as a file would.
 struct GameTest : ::testing::Test {
-    std::string scoresPath() const { return dir.file("vexel.ini"); }
     Game& start(int width = 366, int height = 366)
     {
-        game = std::make_unique<Game>(scoresPath(), width, height);
+        game = std::make_unique<Game>(records, width, height);
         return *game;
     }
-    TempDir dir;
+    // The bytes a records file would hold now; empty when there is none.
+    std::string stored() const { return records.bytes.value_or(""); }
+    MemoryStore records;
     std::unique_ptr<Game> game;
 };
 

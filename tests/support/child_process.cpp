@@ -6,7 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace vexel::robustness {
+namespace vexel::testsupport {
 
 void report(int fd, const std::string& text)
 {
@@ -66,4 +66,4 @@ bool dropPrivileges()
            ::geteuid() != 0;
 }
 
-} // namespace vexel::robustness
+} // namespace vexel::testsupport

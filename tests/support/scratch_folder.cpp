@@ -6,28 +6,34 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace vexel::robustness {
+namespace vexel::testsupport {
 
 namespace fs = std::filesystem;
 
 ScratchFolder::ScratchFolder(const fs::path& base)
 {
-    std::string pattern = (base / "vexel-robust-XXXXXX").string();
+    std::string pattern = (base / "vexel-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a scratch folder");
+        throw std::runtime_error("cannot create a scratch folder under " + base.string());
     path_ = pattern;
 }
 
 ScratchFolder::~ScratchFolder()
 {
     std::error_code ignored;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
     for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
          it.increment(ignored)) {
-        if (it->is_directory(ignored))
+        if (it->is_directory(ignored) && !it->is_symlink(ignored))
             fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
     fs::remove_all(path_, ignored);
+}
+
+fs::path ScratchFolder::memoryBacked()
+{
+    std::error_code noShm;
+    return fs::is_directory("/dev/shm", noShm) ? fs::path("/dev/shm") : fs::temp_directory_path();
 }
 
 std::string readBytes(const std::string& path)
@@ -52,4 +58,4 @@ std::vector<std::string> entries(const fs::path& folder)
     return names;
 }
 
-} // namespace vexel::robustness
+} // namespace vexel::testsupport

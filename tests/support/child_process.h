@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace vexel::robustness {
+namespace vexel::testsupport {
 
 struct ChildResult {
     bool exited = false; // false: ended by a signal
@@ -25,4 +25,4 @@ void report(int fd, const std::string& text);
 // user. Returns false when that is impossible here.
 bool dropPrivileges();
 
-} // namespace vexel::robustness
+} // namespace vexel::testsupport

@@ -1,0 +1,222 @@
+#include "scores/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexel::scores {
+
+namespace {
+
+std::string parentOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+// mkdir -p, for the data folder that a fresh account does not have yet.
+int makeFolders(const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT)
+        return errno;
+    const std::string parent = parentOf(folder);
+    if (parent != folder) {
+        if (const int error = makeFolders(parent))
+            return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    return 0;
+}
+
+int writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        if (written == 0)
+            return EIO;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return 0;
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int close()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+constexpr std::string_view SuffixLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::size_t SuffixLength = 6; // as mkstemp's XXXXXX
+// A temporary this old belongs to no save still running.
+constexpr time_t StaleSeconds = 60;
+
+bool isTemporaryOf(std::string_view entry, std::string_view base)
+{
+    if (entry.size() != base.size() + 1 + SuffixLength || entry.substr(0, base.size()) != base ||
+        entry[base.size()] != '.')
+        return false;
+    return entry.substr(base.size() + 1).find_first_not_of(SuffixLetters) == std::string_view::npos;
+}
+
+// A save killed between creating its temporary and renaming it leaves the
+// temporary behind; the next good save clears such leftovers away.
+void removeStaleTemporaries(const std::string& folder, const std::string& path)
+{
+    const std::string base = path.substr(path.find_last_of('/') + 1);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, base))
+            continue;
+        const std::string leftover = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > StaleSeconds)
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
+
+// Gives an unnamed temporary file a name beside the target, so that it can
+// be renamed over it.
+int nameTemporary(int fd, const std::string& path, std::string& name)
+{
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = path + '.';
+        for (std::size_t i = 0; i < SuffixLength; ++i)
+            name += SuffixLetters[entropy() % SuffixLetters.size()];
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return 0;
+        if (errno != EEXIST)
+            break;
+    }
+    const int error = errno;
+    name.clear();
+    return error;
+}
+
+} // namespace
+
+std::string describe(const WriteFailure& failure)
+{
+    const char* step = "";
+    switch (failure.step) {
+    case WriteStep::CreateFolder:
+        step = "create folder";
+        break;
+    case WriteStep::Open:
+        step = "open";
+        break;
+    case WriteStep::Write:
+        step = "write";
+        break;
+    case WriteStep::Fsync:
+        step = "fsync";
+        break;
+    case WriteStep::Rename:
+        step = "rename";
+        break;
+    case WriteStep::FolderFsync:
+        step = "folder fsync";
+        break;
+    }
+    return std::string(step) + ": " + std::strerror(failure.error);
+}
+
+std::optional<WriteFailure> replaceFile(const std::string& path, std::string_view bytes)
+{
+    const std::string folder = parentOf(path);
+    if (const int error = makeFolders(folder))
+        return WriteFailure{WriteStep::CreateFolder, error};
+
+    // Written without a name where the file system allows it, so that a
+    // program killed while saving leaves nothing behind; named only for the
+    // rename (which goes through /proc). Elsewhere a named temporary does
+    // the same job.
+    std::string temporary;
+    bool named = false;
+    int raw = ::access("/proc/self/fd", F_OK) == 0
+                  ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644)
+                  : -1;
+    if (raw < 0) {
+        temporary = path + ".XXXXXX";
+        raw = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (raw < 0)
+            return WriteFailure{WriteStep::Open, errno};
+        named = true;
+    }
+    Fd fd(raw);
+
+    auto fail = [&temporary](WriteStep step, int error) {
+        if (!temporary.empty())
+            ::unlink(temporary.c_str());
+        return WriteFailure{step, error};
+    };
+
+    // mkstemp makes the file private; records are not secret.
+    if (named && ::fchmod(fd.get(), 0644) != 0)
+        return fail(WriteStep::Open, errno);
+    if (const int error = writeAll(fd.get(), bytes))
+        return fail(WriteStep::Write, error);
+    if (::fsync(fd.get()) != 0)
+        return fail(WriteStep::Fsync, errno);
+    if (!named) {
+        if (const int error = nameTemporary(fd.get(), path, temporary))
+            return fail(WriteStep::Open, error);
+    }
+    // On some file systems a deferred write error only shows at close.
+    if (fd.close() != 0)
+        return fail(WriteStep::Write, errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return fail(WriteStep::Rename, errno);
+
+    removeStaleTemporaries(folder, path);
+    // The rename is only durable once the folder itself reaches the disk.
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0)
+        return WriteFailure{WriteStep::FolderFsync, errno};
+    // EINVAL: a file system that cannot sync folders has nothing to flush.
+    if (::fsync(dir.get()) != 0 && errno != EINVAL)
+        return WriteFailure{WriteStep::FolderFsync, errno};
+    return std::nullopt;
+}
+
+} // namespace vexel::scores

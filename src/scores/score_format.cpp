@@ -1,0 +1,26 @@
+#include "scores/score_format.h"
+
+#include "scores/score_table.h"
+
+namespace vexel::scores {
+
+std::string fileContent(std::string_view table)
+{
+    std::string content;
+    content.reserve(table.size() + 4);
+    content += '"';
+    content += table;
+    content += "\"\r\n";
+    return content;
+}
+
+std::optional<std::string> tableFromContent(std::string_view content)
+{
+    const std::size_t end = content.find_first_of("\r\n");
+    const std::string_view line = content.substr(0, end);
+    if (charCount(line) < 2)
+        return std::nullopt;
+    return withoutFirstAndLast(line);
+}
+
+} // namespace vexel::scores

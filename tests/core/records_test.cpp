@@ -1,0 +1,99 @@
+// What start-up reads from the records and when the game writes them:
+// the first run, a table read without being rewritten, odd and damaged
+// contents, and saves that fail. The records are kept in memory here; the
+// real file has tests of its own among the robustness tests.
+
+#include "game_fixture.h"
+
+#include <cerrno>
+#include <optional>
+
+namespace vexel::test {
+namespace {
+
+using RecordsTest = GameTest;
+
+TEST_F(RecordsTest, FirstRunStoresTheDefaultLine)
+{
+    Game& g = start();
+    EXPECT_EQ(stored(), std::string("\"00000000ZUVO ZUVO \"\r\n")); // 22 bytes
+    EXPECT_EQ(records.saves, 1);
+    EXPECT_EQ(g.state.highScores, DefaultTable);
+    EXPECT_TRUE(g.diag.str().empty());
+}
+
+TEST_F(RecordsTest, APresentTableIsReadWithoutBeingRewritten)
+{
+    const std::string bytes = scoreLine("00120042AAAAABBBBB") + "\"ignored\"\r\nmore\r\n";
+    records.bytes = bytes;
+    Game& g = start();
+    EXPECT_EQ(g.state.highScores, "00120042AAAAABBBBB");
+    g.host.clickHighScores();
+    EXPECT_EQ(g.host.dialogs().back().text,
+              "The high scores are:\n\n4-Way: 0042 by BBBBB\n2-Way: 0012 by AAAAA");
+    EXPECT_EQ(stored(), bytes);
+    EXPECT_EQ(records.saves, 0);
+    // Only the first line survives the next game over.
+    g.host.queueAnswer("Eve");
+    g.state.score = 50;
+    loseGame(g);
+    EXPECT_EQ(stored(), scoreLine("00120050AAAAAEve  "));
+}
+
+TEST_F(RecordsTest, OddAndDamagedContentLoadsWithoutHarm)
+{
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        // The bytes, and the table read from them; none: the default table.
+        {"", {}},
+        {"x", {}},
+        {"\"\r\n", {}},
+        {"\r\n\"00120042AAAAABBBBB\"\r\n", {}},
+        {"00120042AAAAABBBBB\r\n", "0120042AAAAABBBB"}, // no quotes
+        {"\"0012\"\r\n", "0012"},
+        {"\"00120042AAAAABBBBBCCCCC\"\r\n", "00120042AAAAABBBBBCCCCC"},
+        {"\"00120042AAAAABBBBB\"", "00120042AAAAABBBBB"},
+        {"\"00120042AAAAABBBBB\"\rrest", "00120042AAAAABBBBB"},
+        {"\"\xff\xfe\x80"
+         "00000ZUVO ZUVO \xc3\"\r\n",
+         "\xff\xfe\x80"
+         "00000ZUVO ZUVO \xc3"},
+        {std::string("\"0000\0\0\0\0ZUVO ZUVO \"\r\n", 22), std::string("0000\0\0\0\0ZUVO ZUVO ", 18)},
+    };
+    for (const auto& [bytes, table] : cases) {
+        records.bytes = bytes;
+        Game& g = start();
+        EXPECT_EQ(g.state.highScores, table.value_or(DefaultTable)) << bytes;
+        EXPECT_EQ(stored(), bytes);
+        // Whatever the table, the display shows four fields of fixed width,
+        // with spaces for the characters past the end of a short line.
+        g.host.clickHighScores();
+        const std::string text = g.host.dialogs().back().text;
+        EXPECT_EQ(text.rfind("The high scores are:\n\n4-Way: ", 0), 0U) << bytes;
+        EXPECT_EQ(text.size(), 63U) << bytes;
+    }
+    // A record mends the short table field by field.
+    records.bytes = "\"0012\"\r\n";
+    Game& g = start();
+    g.host.queueAnswer("Ann");
+    g.state.score = 1;
+    loseGame(g);
+    EXPECT_EQ(stored(), scoreLine("00120001     Ann  "));
+}
+
+TEST_F(RecordsTest, AFailedSaveIsReportedWithItsStepAndTheGameGoesOn)
+{
+    records.bytes = scoreLine("00120042AAAAABBBBB");
+    records.failSaves = scores::WriteFailure{scores::WriteStep::Write, ENOSPC};
+    Game& g = start();
+    g.host.queueAnswer("Dee");
+    g.state.score = 9000;
+    loseGame(g);
+    EXPECT_EQ(g.diag.str(),
+              "vexel: cannot save the high scores to memory:vexel.ini: write: No space left on device\n");
+    EXPECT_EQ(stored(), scoreLine("00120042AAAAABBBBB"));
+    g.resume();
+    EXPECT_EQ(g.run(3), 3);
+}
+
+} // namespace
+} // namespace vexel::test
