@@ -60,39 +60,29 @@ void loadGuard(Scene& scene, int clientWidth, int clientHeight)
 void loadGun(Scene& scene, std::int16_t twoWay)
 {
     const bool topAndBottomShown = twoWay == 0;
+    // Top, left, height and width, in that order, as every shape is placed.
+    auto place = [&scene](int gun, float top, float left, bool across, bool visible) {
+        ShapeObject& shape = scene.Gun(static_cast<std::size_t>(gun));
+        shape.Top = top;
+        shape.Left = left;
+        shape.Height = across ? GunBreadth : GunDepth;
+        shape.Width = across ? GunDepth : GunBreadth;
+        shape.Visible = visible;
+    };
     for (int k = 0; k < GunsPerSide; ++k) {
-        ShapeObject& top = k > 0 ? scene.create(C::Gun, gunAt(Top, k)) : scene.Gun(0);
+        if (k > 0)
+            scene.create(C::Gun, gunAt(Top, k));
         scene.create(C::Gun, gunAt(Left, k));
         scene.create(C::Gun, gunAt(Bottom, k));
         scene.create(C::Gun, gunAt(Right, k));
 
+        // Guns above and below the board stand upright; those beside it lie
+        // across their row.
         const auto along = static_cast<float>(Origin + Pitch * k);
-        top.Top = 0;
-        top.Left = along;
-        top.Height = GunDepth;
-        top.Width = GunBreadth;
-        top.Visible = topAndBottomShown;
-
-        ShapeObject& left = scene.Gun(gunAt(Left, k));
-        left.Top = along;
-        left.Left = 0;
-        left.Height = GunBreadth;
-        left.Width = GunDepth;
-        left.Visible = true;
-
-        ShapeObject& bottom = scene.Gun(gunAt(Bottom, k));
-        bottom.Top = FarGunEdge;
-        bottom.Left = along;
-        bottom.Height = GunDepth;
-        bottom.Width = GunBreadth;
-        bottom.Visible = topAndBottomShown;
-
-        ShapeObject& right = scene.Gun(gunAt(Right, k));
-        right.Top = along;
-        right.Left = FarGunEdge;
-        right.Height = GunBreadth;
-        right.Width = GunDepth;
-        right.Visible = true;
+        place(gunAt(Top, k), 0, along, false, topAndBottomShown);
+        place(gunAt(Left, k), along, 0, true, true);
+        place(gunAt(Bottom, k), FarGunEdge, along, false, topAndBottomShown);
+        place(gunAt(Right, k), along, FarGunEdge, true, true);
     }
     for (int i = 0; i < GunCount; ++i) {
         ShapeObject& gun = scene.Gun(i);

@@ -1,5 +1,7 @@
 #include "scores/atomic_file.h"
 
+#include "scores/file_descriptor.h"
+
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -56,28 +58,6 @@ int writeAll(int fd, std::string_view bytes)
     }
     return 0;
 }
-
-class Fd {
-public:
-    explicit Fd(int fd) : fd_(fd) {}
-    ~Fd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-    int get() const { return fd_; }
-    int close()
-    {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result;
-    }
-
-private:
-    int fd_;
-};
 
 constexpr std::string_view SuffixLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t SuffixLength = 6; // as mkstemp's XXXXXX
@@ -137,28 +117,10 @@ int nameTemporary(int fd, const std::string& path, std::string& name)
 
 std::string describe(const WriteFailure& failure)
 {
-    const char* step = "";
-    switch (failure.step) {
-    case WriteStep::CreateFolder:
-        step = "create folder";
-        break;
-    case WriteStep::Open:
-        step = "open";
-        break;
-    case WriteStep::Write:
-        step = "write";
-        break;
-    case WriteStep::Fsync:
-        step = "fsync";
-        break;
-    case WriteStep::Rename:
-        step = "rename";
-        break;
-    case WriteStep::FolderFsync:
-        step = "folder fsync";
-        break;
-    }
-    return std::string(step) + ": " + std::strerror(failure.error);
+    // In the order of WriteStep.
+    static constexpr const char* Steps[] = {"create folder", "open",   "write",
+                                            "fsync",         "rename", "folder fsync"};
+    return std::string(Steps[static_cast<std::size_t>(failure.step)]) + ": " + std::strerror(failure.error);
 }
 
 std::optional<WriteFailure> replaceFile(const std::string& path, std::string_view bytes)
@@ -183,7 +145,7 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
             return WriteFailure{WriteStep::Open, errno};
         named = true;
     }
-    Fd fd(raw);
+    FileDescriptor fd(raw);
 
     auto fail = [&temporary](WriteStep step, int error) {
         if (!temporary.empty())
@@ -210,8 +172,8 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
 
     removeStaleTemporaries(folder, path);
     // The rename is only durable once the folder itself reaches the disk.
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() < 0)
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!dir.valid())
         return WriteFailure{WriteStep::FolderFsync, errno};
     // EINVAL: a file system that cannot sync folders has nothing to flush.
     if (::fsync(dir.get()) != 0 && errno != EINVAL)

@@ -1,5 +1,6 @@
 #include "scores/score_file.h"
 
+#include "scores/file_descriptor.h"
 #include "scores/score_format.h"
 
 #include <cerrno>
@@ -11,22 +12,6 @@
 namespace vexel::scores {
 
 namespace {
-
-class ReadFd {
-public:
-    explicit ReadFd(int fd) : fd_(fd) {}
-    ~ReadFd()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    ReadFd(const ReadFd&) = delete;
-    ReadFd& operator=(const ReadFd&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 LoadResult unusable(std::string error)
 {
@@ -42,8 +27,8 @@ LoadResult ScoreFile::load() const
 {
     // Non-blocking, so that a FIFO standing where the file should be cannot
     // hang start-up; it is turned away below as not a regular file.
-    ReadFd fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (fd.get() < 0) {
+    FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid()) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {};
         return unusable(std::strerror(errno));
