@@ -39,7 +39,7 @@ void BoardView::refresh()
 {
     if (scene_ == nullptr)
         return;
-    const RepaintTracker::Change change = tracker_.update(*scene_, rect());
+    const RepaintTracker::Change change = tracker_.update(*scene_, rect(), paintMargin(devicePixelRatioF()));
     lastRequestedArea_ = pixelArea(change.region);
     if (change.full)
         update();

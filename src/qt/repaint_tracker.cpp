@@ -4,11 +4,13 @@ namespace vexel::qt {
 
 namespace {
 
-// The same pixels as shapeBounds, widened by one on every side: a smoothed
-// curve may shade the pixels just past its box.
-template <class Look> QRect staleArea(const Look& look)
+// The same pixels as shapeBounds, widened by what painting may add around
+// a box: the smoothing of a curve, the snapping to device pixels.
+template <class Look> QRect staleArea(const Look& look, int margin)
 {
-    return QRectF(look.left, look.top, look.width, look.height).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return QRectF(look.left, look.top, look.width, look.height)
+        .toAlignedRect()
+        .adjusted(-margin, -margin, margin, margin);
 }
 
 } // namespace
@@ -18,7 +20,7 @@ RepaintTracker::Look RepaintTracker::lookOf(const ShapeObject& shape)
     return {shape.Kind, shape.Left, shape.Top, shape.Width, shape.Height, shape.Visible, shape.BackColor};
 }
 
-RepaintTracker::Change RepaintTracker::update(const Scene& scene, const QRect& clientArea)
+RepaintTracker::Change RepaintTracker::update(const Scene& scene, const QRect& clientArea, int margin)
 {
     Change change;
     const std::size_t count = scene.shapeCount();
@@ -40,9 +42,9 @@ RepaintTracker::Change RepaintTracker::update(const Scene& scene, const QRect& c
             continue;
         // A hidden shape left nothing on screen and puts nothing there.
         if (before.visible)
-            change.region += staleArea(before);
+            change.region += staleArea(before, margin);
         if (now.visible)
-            change.region += staleArea(now);
+            change.region += staleArea(now, margin);
         before = now;
     }
     change.region &= clientArea;

@@ -28,8 +28,9 @@ public:
 
     // Compares the scene with the snapshot, takes the scene as the new
     // snapshot and returns what has to be repainted. Each changed shape
-    // contributes its old and its new bounds, one pixel wider on every side.
-    Change update(const Scene& scene, const QRect& clientArea);
+    // contributes its old and its new bounds, widened on every side by
+    // `margin` client pixels: the painter's paintMargin for the device.
+    Change update(const Scene& scene, const QRect& clientArea, int margin);
 
 private:
     struct Look {

@@ -4,13 +4,13 @@
 
 #include <QBrush>
 #include <QColor>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace vexel::qt {
 
@@ -44,36 +44,86 @@ QRectF curveBox(const ShapeObject& shape)
     return circle;
 }
 
-// A rectangle is painted as a black box with its fill inset by one pixel,
-// rather than stroked: filled rectangles land on whole pixels, so the
-// outline is exactly the box's edge pixels and two squares at a pitch of 24
-// share a single outline line, at any device pixel ratio that is whole.
+// Curves are smoothed. The pen runs along the middle of the outline's
+// pixels, half its width in, so the outline stays inside the box as well.
+void paintCurve(QPainter& painter, const QRectF& rect, const QColor& fill, qreal line)
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(Qt::black, line));
+    painter.setBrush(fill);
+    const qreal half = line / 2;
+    painter.drawEllipse(rect.adjusted(half, half, -half, -half));
+}
+
+// How client pixels fall on the device when the painter only scales and
+// moves. Every edge goes through the same rounding, half up, so edges that
+// lie a whole number of device pixels apart stay exactly that far apart
+// wherever they are.
+struct DeviceGrid {
+    qreal scale;
+    qreal dx;
+    qreal dy;
+    // Outline width in device pixels: one client pixel, rounded, at least one.
+    int line;
+
+    static int nearest(qreal value) { return static_cast<int>(std::floor(value + 0.5)); }
+    int x(qreal clientX) const { return nearest(dx + clientX * scale); }
+    int y(qreal clientY) const { return nearest(dy + clientY * scale); }
+    int length(qreal client) const { return std::max(1, nearest(client * scale)); }
+    // The device pixels of a client rectangle, edges rounded as above. Qt
+    // rounds a widget's edges and the regions it repaints the same way, so
+    // these are exactly the pixels a paint event of that rectangle may touch.
+    QRect pixels(const QRect& client) const
+    {
+        const int left = x(client.left());
+        const int top = y(client.top());
+        return QRect(left, top, x(client.left() + client.width()) - left,
+                     y(client.top() + client.height()) - top);
+    }
+};
+
+std::optional<DeviceGrid> deviceGrid(const QPainter& painter)
+{
+    const QTransform& transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxScale || transform.m11() != transform.m22() || transform.m11() <= 0)
+        return std::nullopt;
+    const qreal scale = transform.m11();
+    return DeviceGrid{scale, transform.dx(), transform.dy(), std::max(1, DeviceGrid::nearest(scale))};
+}
+
+// A rectangle is painted as a black box with its fill inset by the outline
+// width, rather than stroked. Each outline starts where its client pixel
+// starts on the device and is `line` pixels wide, so a square's right
+// outline and its neighbour's left one, a pitch of 24 client pixels after
+// its own left outline, fall on the same device pixels.
+void paintRectangle(QPainter& painter, const DeviceGrid& grid, const ShapeObject& shape, const QColor& fill)
+{
+    const int left = grid.x(shape.Left);
+    const int top = grid.y(shape.Top);
+    const int lastColumn = grid.x(shape.Left + shape.Width - 1);
+    const int lastRow = grid.y(shape.Top + shape.Height - 1);
+    int right = lastColumn + grid.line;
+    int bottom = lastRow + grid.line;
+    // The outline width alone can fall short of the client area's last
+    // device pixel, which a band along the window's edge has to cover.
+    if (shape.Left + shape.Width >= window::ClientWidth)
+        right = std::max(right, grid.x(window::ClientWidth));
+    if (shape.Top + shape.Height >= window::ClientHeight)
+        bottom = std::max(bottom, grid.y(window::ClientHeight));
+    painter.fillRect(QRect(left, top, right - left, bottom - top), Qt::black);
+    const int inner = grid.line;
+    if (fill != Qt::black && lastColumn > left + inner && lastRow > top + inner)
+        painter.fillRect(QRect(left + inner, top + inner, lastColumn - left - inner, lastRow - top - inner),
+                         fill);
+}
+
+// For a painter that rotates, shears or stretches: client pixels throughout,
+// and whatever the device's rasteriser makes of them.
 void paintRectangle(QPainter& painter, const QRectF& rect, const QColor& fill)
 {
     painter.fillRect(rect, Qt::black);
     if (rect.width() > 2 && rect.height() > 2 && fill != Qt::black)
         painter.fillRect(rect.adjusted(1, 1, -1, -1), fill);
-}
-
-// Curves are smoothed. The pen runs along the middle of the box's edge
-// pixels, half a pixel in, so the outline stays inside the box as well.
-void paintCurve(QPainter& painter, const QRectF& rect, const QColor& fill)
-{
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(fill);
-    painter.drawEllipse(rect.adjusted(0.5, 0.5, -0.5, -0.5));
-}
-
-// The device pixels per client pixel, when the painter only scales and
-// moves; 0 when it does more, and curves must then be drawn directly.
-qreal uniformScale(const QPainter& painter)
-{
-    const QTransform& transform = painter.transform();
-    if (transform.type() > QTransform::TxScale || transform.m11() != transform.m22() || transform.m11() <= 0)
-        return 0;
-    const qreal deviceRatio = painter.device() != nullptr ? painter.device()->devicePixelRatio() : 1.0;
-    return transform.m11() * deviceRatio;
 }
 
 } // namespace
@@ -83,26 +133,30 @@ QRect shapeBounds(const ShapeObject& shape)
     return box(shape).toAlignedRect();
 }
 
-const QImage& ScenePainter::sprite(const ShapeObject& shape, qreal scale)
+int paintMargin(qreal devicePixelRatio)
+{
+    // One device pixel, in client pixels, rounded up; never less than one.
+    if (devicePixelRatio >= 1 || devicePixelRatio <= 0)
+        return 1;
+    return static_cast<int>(std::ceil(1 / devicePixelRatio));
+}
+
+const QImage& ScenePainter::sprite(int width, int height, int line, Color color)
 {
     for (const Sprite& sprite : sprites_) {
-        if (sprite.kind == shape.Kind && sprite.width == shape.Width && sprite.height == shape.Height &&
-            sprite.color == shape.BackColor && sprite.scale == scale)
+        if (sprite.width == width && sprite.height == height && sprite.line == line && sprite.color == color)
             return sprite.image;
     }
     if (sprites_.size() >= MaxSprites)
         sprites_.clear();
 
-    const QRectF curve = curveBox(shape).translated(-shape.Left, -shape.Top);
-    QImage image(static_cast<int>(std::ceil(shape.Width * scale)),
-                 static_cast<int>(std::ceil(shape.Height * scale)), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
+    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        paintCurve(painter, curve, toQColor(shape.BackColor));
+        paintCurve(painter, QRectF(0, 0, width, height), toQColor(color), line);
     }
-    sprites_.push_back({shape.Kind, shape.Width, shape.Height, shape.BackColor, scale, std::move(image)});
+    sprites_.push_back({width, height, line, color, std::move(image)});
     return sprites_.back().image;
 }
 
@@ -110,21 +164,39 @@ void ScenePainter::paint(QPainter& painter, const Scene& scene, const QRect& are
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(area, Qt::white);
-    const qreal scale = uniformScale(painter);
+    const std::optional<DeviceGrid> grid = deviceGrid(painter);
+    const int margin = paintMargin(grid ? grid->scale : 1.0);
+    // A shape just outside `area` may still reach into it on the device.
+    const QRect reach = area.adjusted(-margin, -margin, margin, margin);
+
+    if (grid) {
+        // From here on one unit is one device pixel, origin at the device's.
+        painter.setWorldTransform(painter.deviceTransform().inverted() * painter.worldTransform());
+        painter.fillRect(grid->pixels(area), Qt::white);
+    } else {
+        painter.fillRect(area, Qt::white);
+    }
 
     for (ShapeId id : scene.stackingOrder()) {
         const ShapeObject& shape = scene.shape(id);
-        if (!shape.Visible || shape.Width < 1 || shape.Height < 1 || !area.intersects(shapeBounds(shape)))
+        if (!shape.Visible || shape.Width < 1 || shape.Height < 1 || !reach.intersects(shapeBounds(shape)))
             continue;
-        if (shape.Kind == ShapeKind::Rectangle) {
-            paintRectangle(painter, box(shape), toQColor(shape.BackColor));
-        } else if (scale > 0) {
-            painter.drawImage(QPointF(shape.Left, shape.Top), sprite(shape, scale));
+        const QColor fill = toQColor(shape.BackColor);
+        if (!grid) {
+            if (shape.Kind == ShapeKind::Rectangle) {
+                paintRectangle(painter, box(shape), fill);
+            } else {
+                painter.save();
+                paintCurve(painter, curveBox(shape), fill, 1);
+                painter.restore();
+            }
+        } else if (shape.Kind == ShapeKind::Rectangle) {
+            paintRectangle(painter, *grid, shape, fill);
         } else {
-            painter.save();
-            paintCurve(painter, curveBox(shape), toQColor(shape.BackColor));
-            painter.restore();
+            const QRectF curve = curveBox(shape);
+            painter.drawImage(QPoint(grid->x(curve.left()), grid->y(curve.top())),
+                              sprite(grid->length(curve.width()), grid->length(curve.height()), grid->line,
+                                     shape.BackColor));
         }
     }
     painter.restore();

@@ -13,13 +13,28 @@ class QPainter;
 namespace vexel::qt {
 
 // The pixels a shape may touch, in client coordinates: its box, rounded out
-// to whole pixels. Painting never leaves this rectangle.
+// to whole pixels. Painting stays within this rectangle widened by
+// paintMargin on every side.
 QRect shapeBounds(const ShapeObject& shape);
+
+// How far past shapeBounds, in client pixels, painting at a device pixel
+// ratio may reach: shapes are snapped to whole device pixels, which moves an
+// edge by up to one device pixel, and a smoothed curve may shade the pixel
+// just past its box.
+int paintMargin(qreal devicePixelRatio);
 
 // Paints scenes, keeping each smoothed curve it has drawn as a ready image:
 // the board holds only a handful of different guns and bullets, and
 // stamping an image costs a fraction of rasterising the curve again. Keep
 // one painter for as long as frames are painted to the same kind of device.
+//
+// When the painter only scales and moves, shapes are laid on the device's
+// own pixel grid: every client edge goes to the nearest device pixel edge
+// by one rounding, and every outline is the same whole number of device
+// pixels. At a ratio like 1.5 the board's pitch of 24 client pixels is a
+// whole 36 device pixels, so all squares come out the same size with lines
+// of one width; scaling each rectangle on its own would round some edges
+// up and others down.
 class ScenePainter {
 public:
     // Paints the part of the client area inside `area`: the white
@@ -31,14 +46,14 @@ public:
 
 private:
     struct Sprite {
-        ShapeKind kind;
-        float width;
-        float height;
+        int width;
+        int height;
+        int line;
         Color color;
-        qreal scale;
         QImage image;
     };
-    const QImage& sprite(const ShapeObject& shape, qreal scale);
+    // A smoothed oval filling a box of device pixels.
+    const QImage& sprite(int width, int height, int line, Color color);
 
     std::vector<Sprite> sprites_;
 };
