@@ -6,17 +6,19 @@ set(CPACK_PACKAGE_NAME vexel)
 set(CPACK_PACKAGE_VENDOR "The Vexel developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The executable goes to /usr/games in the package (section games); the
+# script moves it there from wherever the install rules put it.
+set(CPACK_VEXEL_BINDIR "${CMAKE_INSTALL_BINDIR}")
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/debian-games.cmake)
 
 # vexel_1.0.0_amd64.deb rather than CPack's own vexel-1.0.0-Linux.deb.
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Vexel developers <maintainers@vexel.invalid>")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # The synopsis line comes from CPACK_PACKAGE_DESCRIPTION_SUMMARY; this is the
 # extended text under it, which CPack indents as the control file wants.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vexel is a small arcade game for one player. Move a green square with the

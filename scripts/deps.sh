@@ -15,6 +15,7 @@ test_packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     desktop-file-utils appstream man-db groff-base dpkg-dev file
+    lintian x11-utils
 )
 
 case "${1:-build}" in

@@ -3,7 +3,10 @@
 #   check.sh install CMAKE BUILD_DIR PREFIX FILE...  install, then look for each FILE
 #   check.sh desktop PREFIX DATADIR BINDIR           the launcher entry
 #   check.sh metainfo PREFIX DATADIR BINDIR VERSION  the software-centre metadata
-#   check.sh manual PAGE VERSION [EXECUTABLE]        the manual page
+#   check.sh manual PAGE.gz VERSION [EXECUTABLE]     the manual page
+#   check.sh docs DOCDIR VERSION                     copyright and changelog
+#   check.sh deb CPACK_CONFIG OUTPUT_DIR             build the .deb, run lintian on it
+#   check.sh window_class ENTRY EXECUTABLE           the launcher names the window's class
 #   check.sh icons SOURCE_ICONS SIZE...              the committed icon bitmaps
 # A missing tool is a failure, not a skip: scripts/deps.sh test installs them.
 set -euo pipefail
@@ -36,6 +39,23 @@ quiet_ok() {
         fail "$* warned: $(cat "$err")"
     fi
     rm -f "$err"
+}
+
+# Fails unless FILE was compressed as Debian asks: gzip at the best
+# compression, with neither the original name nor a time stamp in the
+# header, so that building twice gives the same bytes.
+reproducible_gzip() {
+    local -a h
+    read -r -a h <<<"$(od -An -tu1 -N10 "$1")"
+    if [ "${h[0]:-}" != 31 ] || [ "${h[1]:-}" != 139 ]; then
+        fail "$1 is not gzip-compressed"
+        return
+    fi
+    # FLG bit 3 announces a file name; bytes 4-7 hold the time stamp; XFL 2
+    # means the slowest, best compression.
+    [ $((h[3] & 8)) -eq 0 ] || fail "$1 carries the original file name"
+    [ "${h[4]}${h[5]}${h[6]}${h[7]}" = 0000 ] || fail "$1 carries a time stamp"
+    [ "${h[8]}" = 2 ] || fail "$1 is not compressed with -9"
 }
 
 # The value of KEY in the [Desktop Entry] group of a desktop file.
@@ -140,8 +160,12 @@ metainfo)
     ;;
 
 manual)
-    need man groff col
-    page=$1 version=$2 executable=${3:-}
+    need man groff col gzip
+    compressed=$1 version=$2 executable=${3:-}
+    reproducible_gzip "$compressed"
+    page=$(mktemp)
+    trap 'rm -f "$page"' EXIT
+    gzip -dc "$compressed" >"$page" || fail "$compressed does not decompress"
     LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 quiet_ok man --warnings -l "$page"
     quiet_ok groff -ww -z -man "$page"
     text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | col -b)
@@ -159,6 +183,83 @@ manual)
             grep -qe "$option" <<<"$text" || fail "$option is missing from the page"
         done
     fi
+    ;;
+
+docs)
+    need dpkg-parsechangelog gzip
+    docdir=$1 version=$2
+    copyright="$docdir/copyright"
+    # Debian's machine-readable format: the format line first, then a
+    # Files paragraph naming the licence, whose text follows in full.
+    [ "$(head -n 1 "$copyright")" = \
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+        fail "$copyright does not start with the machine-readable format line"
+    grep -qx 'Files: \*' "$copyright" || fail "$copyright has no 'Files: *' paragraph"
+    grep -qx 'License: Expat' "$copyright" || fail "$copyright does not name the Expat (MIT) licence"
+    grep -q '^ Permission is hereby granted' "$copyright" || fail "$copyright lacks the licence text"
+    changelog="$docdir/changelog.gz"
+    reproducible_gzip "$changelog"
+    plain=$(mktemp)
+    trap 'rm -f "$plain"' EXIT
+    gzip -dc "$changelog" >"$plain" || fail "$changelog does not decompress"
+    newest=$(dpkg-parsechangelog -l "$plain" -S Version 2>&1) || fail "dpkg-parsechangelog: $newest"
+    [ "$newest" = "$version" ] || fail "the changelog's newest entry is $newest, the project is $version"
+    ;;
+
+deb)
+    # Section games, so the executable must be in /usr/games; lintian knows
+    # the rest of Debian's rules. Its info and pedantic notes are advice.
+    need cpack dpkg-deb lintian
+    config=$1 output=$2
+    rm -rf "$output"
+    if ! out=$(cpack -G DEB --config "$config" -B "$output" 2>&1); then
+        echo "FAIL: cpack failed: $out" >&2
+        exit 1
+    fi
+    deb=$(find "$output" -maxdepth 1 -name '*.deb')
+    [ -n "$deb" ] || { echo "FAIL: cpack made no .deb in $output" >&2; exit 1; }
+    contents=$(dpkg-deb -c "$deb")
+    grep -q ' \./usr/games/vexel$' <<<"$contents" || fail "the package has no /usr/games/vexel"
+    ! grep -q ' \./usr/bin/' <<<"$contents" || fail "the package still has /usr/bin"
+    report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
+    grep -qE "^[EW]: " <<<"$report" && fail "lintian reported errors or warnings"
+    ;;
+
+window_class)
+    # Desktops match a running window to its launcher by StartupWMClass; a
+    # mismatch shows the game as a second, nameless application. Only a
+    # real X server tells what class the toolkit gives the window.
+    need xvfb-run xauth xwininfo xprop
+    entry=$1 executable=$2
+    wanted=$(desktop_key "$entry" StartupWMClass)
+    [ -n "$wanted" ] || fail "$entry has no StartupWMClass"
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    mkdir -m 700 "$scratch/runtime"
+    class=$(env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$scratch/runtime" \
+        xvfb-run -a -s "-screen 0 640x480x24" bash "$0" window_class_probe "$executable" "$scratch") ||
+        { echo "FAIL: the game's window did not appear on the X server" >&2; exit 1; }
+    # WM_CLASS(STRING) = "instance", "class"
+    class=${class##*, \"}
+    class=${class%\"}
+    [ "$class" = "$wanted" ] || fail "the window's class is '$class', StartupWMClass is '$wanted'"
+    ;;
+
+window_class_probe)
+    # Inside the X server: start the game, wait for its window, print its
+    # WM_CLASS property.
+    executable=$1 scratch=$2
+    "$executable" --scores-file "$scratch/vexel.ini" -platform xcb >/dev/null 2>&1 &
+    game=$!
+    trap 'kill "$game" 2>/dev/null' EXIT
+    window=
+    for _ in $(seq 100); do
+        window=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "Vexel.*/\1/p' | head -n 1)
+        [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || exit 1
+    xprop -id "$window" WM_CLASS
     ;;
 
 icons)
