@@ -4,10 +4,11 @@
 # keeps the executable in CMAKE_INSTALL_BINDIR, where a prefix such as
 # ~/.local expects it. Only the package moves it.
 
-set(staged "${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
-if(CPACK_TEMPORARY_DIRECTORY STREQUAL "" OR NOT IS_DIRECTORY "${staged}")
-    message(FATAL_ERROR "No staged files at '${staged}'; this CPack does not set CPACK_TEMPORARY_DIRECTORY as expected")
+# Without the staging directory the path below would name the real /usr.
+if(NOT CPACK_TEMPORARY_DIRECTORY OR NOT IS_DIRECTORY "${CPACK_TEMPORARY_DIRECTORY}")
+    message(FATAL_ERROR "CPack did not name its staging directory (CPACK_TEMPORARY_DIRECTORY)")
 endif()
+set(staged "${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
 if(NOT CPACK_VEXEL_BINDIR STREQUAL "games")
     if(NOT EXISTS "${staged}/${CPACK_VEXEL_BINDIR}/vexel")
         message(FATAL_ERROR "The staged package has no ${CPACK_VEXEL_BINDIR}/vexel to move to games/")
