@@ -11,7 +11,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -70,16 +69,14 @@ void ScreenScaleTest::squaresAndLinesOnTheScreenAreEven()
     QTemporaryDir folder;
     vexel::GameState state;
     vexel::DefaultRandom random;
-    const vexel::scores::ScoreFile scoreFile(folder.filePath(QStringLiteral("vexel.ini")).toStdString());
+    vexel::scores::ScoreFile scoreFile(folder.filePath(QStringLiteral("vexel.ini")).toStdString());
     std::ostringstream diagnostics;
     vexel::qt::GameWindow window;
     vexel::Form1 form(state, window, random, scoreFile, diagnostics);
-    QSignalSpy painted(&window.board(), &vexel::qt::BoardView::framePainted);
     window.attach(form, form.scene());
     window.loadAndShow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    if (painted.isEmpty())
-        QVERIFY(painted.wait(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(window.board().paintCount() > 0, 5000);
     QTest::qWait(200);
 
     const qreal ratio = window.devicePixelRatioF();
