@@ -6,6 +6,9 @@
 #include "ui/window_host.h"
 
 #include <iosfwd>
+#include <set>
+#include <string>
+#include <vector>
 
 namespace vexel {
 
@@ -54,6 +57,14 @@ private:
     // gone by then, and the caller must stop touching it.
     bool bulletFlight();
     bool testSquare(int row, int col);
+    // Takes in what the records hold now; true when there are none yet.
+    bool readScores();
+    // Saves a table and takes what the records then hold as highScores.
+    void storeScores(const std::string& table, const std::string& provisional);
+    // Problems with the records reach the player once per kind: a line on
+    // the diagnostics at once, a warning box at the end of the next game.
+    void noteRecordsProblem(bool unreadable, const std::string& error);
+    void showRecordsWarnings();
 
     GameState& state_;
     WindowHost& host_;
@@ -62,6 +73,8 @@ private:
     std::ostream& diagnostics_;
     Scene scene_;
     unsigned long loads_ = 0;
+    std::set<std::string> toldProblems_;
+    std::vector<std::string> pendingWarnings_;
 };
 
 } // namespace vexel

@@ -158,8 +158,10 @@ void GameWindow::messageBox(const std::string& message, const std::string& title
     const DeliveryGate::Hold open = gate_.hold();
     // The dialog opens over the board as the game has left it.
     board_->refresh();
-    QMessageBox box(icon == MessageIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                    text(title), text(message), QMessageBox::Ok, this);
+    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information
+                                    : icon == MessageIcon::Warning   ? QMessageBox::Warning
+                                                                     : QMessageBox::NoIcon;
+    QMessageBox box(shown, text(title), text(message), QMessageBox::Ok, this);
     // Holders' names are whatever was typed; none of it is markup.
     box.setTextFormat(Qt::PlainText);
     box.exec();

@@ -8,6 +8,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,32 +16,9 @@ namespace vexel::scores {
 
 namespace {
 
-std::string parentOf(const std::string& path)
+std::string baseOf(const std::string& path)
 {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-// mkdir -p, for the data folder that a fresh account does not have yet.
-int makeFolders(const std::string& folder)
-{
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-    if (errno != ENOENT)
-        return errno;
-    const std::string parent = parentOf(folder);
-    if (parent != folder) {
-        if (const int error = makeFolders(parent))
-            return error;
-    }
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return errno;
-    return 0;
+    return path.substr(path.find_last_of('/') + 1);
 }
 
 int writeAll(int fd, std::string_view bytes)
@@ -59,30 +37,35 @@ int writeAll(int fd, std::string_view bytes)
     return 0;
 }
 
+// ".vexel.ini.tmp-": hidden, and a form that no file of the player's has, so
+// that clearing away the leftovers of killed saves can never take one.
+std::string temporaryPrefix(const std::string& base)
+{
+    return "." + base + ".tmp-";
+}
+
 constexpr std::string_view SuffixLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::size_t SuffixLength = 6; // as mkstemp's XXXXXX
 // A temporary this old belongs to no save still running.
 constexpr time_t StaleSeconds = 60;
 
-bool isTemporaryOf(std::string_view entry, std::string_view base)
+bool isTemporaryOf(std::string_view entry, const std::string& prefix)
 {
-    if (entry.size() != base.size() + 1 + SuffixLength || entry.substr(0, base.size()) != base ||
-        entry[base.size()] != '.')
-        return false;
-    return entry.substr(base.size() + 1).find_first_not_of(SuffixLetters) == std::string_view::npos;
+    return entry.size() == prefix.size() + SuffixLength && entry.substr(0, prefix.size()) == prefix &&
+           entry.substr(prefix.size()).find_first_not_of(SuffixLetters) == std::string_view::npos;
 }
 
 // A save killed between creating its temporary and renaming it leaves the
 // temporary behind; the next good save clears such leftovers away.
 void removeStaleTemporaries(const std::string& folder, const std::string& path)
 {
-    const std::string base = path.substr(path.find_last_of('/') + 1);
+    const std::string prefix = temporaryPrefix(baseOf(path));
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return;
     const time_t now = ::time(nullptr);
     while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryOf(entry->d_name, base))
+        if (!isTemporaryOf(entry->d_name, prefix))
             continue;
         const std::string leftover = folder + "/" + entry->d_name;
         struct stat info {};
@@ -100,7 +83,7 @@ int nameTemporary(int fd, const std::string& path, std::string& name)
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
     std::random_device entropy;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        name = path + '.';
+        name = parentOf(path) + '/' + temporaryPrefix(baseOf(path));
         for (std::size_t i = 0; i < SuffixLength; ++i)
             name += SuffixLetters[entropy() % SuffixLetters.size()];
         if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
@@ -115,15 +98,73 @@ int nameTemporary(int fd, const std::string& path, std::string& name)
 
 } // namespace
 
+std::string parentOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+int makeFolders(const std::string& folder)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT)
+        return errno;
+    const std::string parent = parentOf(folder);
+    if (parent != folder) {
+        if (const int error = makeFolders(parent))
+            return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0)
+        return 0;
+    // Made meanwhile by someone else, or a link to nowhere, which mkdir
+    // does not follow and which must not count as a folder.
+    const int error = errno;
+    if (error != EEXIST)
+        return error;
+    if (::stat(folder.c_str(), &info) != 0)
+        return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
+int lockBeside(const std::string& path, std::optional<FileDescriptor>& lock)
+{
+    const std::string name = parentOf(path) + "/." + baseOf(path) + ".lock";
+    constexpr int Flags = O_CLOEXEC | O_NOFOLLOW | O_NOCTTY;
+    int fd = ::open(name.c_str(), O_RDWR | O_CREAT | Flags, 0666);
+    // Someone else's lock file, as with records shared by a group: a
+    // descriptor for reading locks it just as well.
+    if (fd < 0 && errno == EACCES) {
+        fd = ::open(name.c_str(), O_RDONLY | Flags);
+        if (fd < 0)
+            return errno == ENOENT ? EACCES : errno;
+    }
+    if (fd < 0)
+        return errno;
+    FileDescriptor held(fd);
+    while (::flock(held.get(), LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return errno;
+    }
+    lock.emplace(std::move(held));
+    return 0;
+}
+
 std::string describe(const WriteFailure& failure)
 {
     // In the order of WriteStep.
-    static constexpr const char* Steps[] = {"create folder", "open",   "write",
+    static constexpr const char* Steps[] = {"create folder", "lock",   "file not writable", "open", "write",
                                             "fsync",         "rename", "folder fsync"};
     return std::string(Steps[static_cast<std::size_t>(failure.step)]) + ": " + std::strerror(failure.error);
 }
 
-std::optional<WriteFailure> replaceFile(const std::string& path, std::string_view bytes)
+std::optional<WriteFailure> replaceFile(const std::string& path, std::string_view bytes,
+                                        const std::optional<FileAttributes>& keep)
 {
     const std::string folder = parentOf(path);
     if (const int error = makeFolders(folder))
@@ -139,7 +180,7 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
                   ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644)
                   : -1;
     if (raw < 0) {
-        temporary = path + ".XXXXXX";
+        temporary = folder + '/' + temporaryPrefix(baseOf(path)) + "XXXXXX";
         raw = ::mkostemp(temporary.data(), O_CLOEXEC);
         if (raw < 0)
             return WriteFailure{WriteStep::Open, errno};
@@ -153,8 +194,13 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
         return WriteFailure{step, error};
     };
 
-    // mkstemp makes the file private; records are not secret.
-    if (named && ::fchmod(fd.get(), 0644) != 0)
+    // Only root may give a file away; chown comes before chmod, which it
+    // could otherwise undo.
+    if (keep && ::geteuid() == 0 && ::fchown(fd.get(), keep->owner, keep->group) != 0)
+        return fail(WriteStep::Open, errno);
+    // mkstemp makes the file private; records are not secret, unless the
+    // player has made them so.
+    if ((keep || named) && ::fchmod(fd.get(), keep ? keep->mode & 0777 : 0644) != 0)
         return fail(WriteStep::Open, errno);
     if (const int error = writeAll(fd.get(), bytes))
         return fail(WriteStep::Write, error);

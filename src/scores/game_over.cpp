@@ -23,17 +23,29 @@ void Form1::addScore(int points)
 
 void Form1::Lost()
 {
+    // Another copy of the game may have set records since this game began:
+    // the score is measured against what is stored now.
+    readScores();
     const scores::Record record = scores::recordBeaten(state_.highScores, state_.score, state_.twoWay != 0);
     if (record == scores::Record::None) {
         host_.messageBox("You lost!", "Vexel", MessageIcon::None);
     } else {
+        // Saved at once under the name a cancelled prompt gives, so that a
+        // game ended while the prompt is open (a kill, the display server
+        // gone) still keeps its record; the typed name replaces it below.
+        const std::string unnamed =
+            scores::withRecord(state_.highScores, record, state_.score, scores::holderName({}));
+        storeScores(unnamed, {});
         const std::string typed =
             host_.inputBox("You lost, but you have set a new high score! What is your name?", "Vexel");
         state_.highScores =
             scores::withRecord(state_.highScores, record, state_.score, scores::holderName(typed));
+        // On disk before it is shown.
+        storeScores(state_.highScores, unnamed);
         mnuHS_Click();
     }
     saveScores();
+    showRecordsWarnings();
     // Rebuilds the window and runs Form_Load: the next game is ready,
     // paused, when this returns.
     host_.reload();
@@ -44,33 +56,87 @@ void Form1::mnuHS_Click()
     host_.messageBox(scores::displayText(state_.highScores), "Vexel High Scores", MessageIcon::Information);
 }
 
-void Form1::loadScores()
+bool Form1::readScores()
 {
     const scores::LoadResult result = records_.load();
     switch (result.status) {
     case scores::LoadResult::Status::Loaded:
-        state_.highScores = result.table;
+        // A table this game could not save keeps what it holds beyond the
+        // stored one, and the next save tries again.
+        state_.highScores =
+            state_.highScores.empty() ? result.table : scores::mergeTables(result.table, state_.highScores);
+        return false;
+    case scores::LoadResult::Status::Unreadable:
+        noteRecordsProblem(true, result.error);
         break;
     case scores::LoadResult::Status::Missing:
-        state_.highScores = std::string(scores::DefaultTable);
-        saveScores();
-        break;
-    case scores::LoadResult::Status::Unusable:
-        // The file stays as it is: a damaged file may still be mended by
-        // hand, and the next game over replaces it anyway.
-        state_.highScores = std::string(scores::DefaultTable);
-        if (!result.error.empty())
-            diagnostics_ << "vexel: cannot read the high scores from " << records_.where() << ": "
-                         << result.error << '\n';
+    case scores::LoadResult::Status::NoTable:
+        // A file that holds no table stays as it is: it may still be mended
+        // by hand, and the next game over replaces it anyway.
         break;
     }
+    if (state_.highScores.empty())
+        state_.highScores = std::string(scores::DefaultTable);
+    return result.status == scores::LoadResult::Status::Missing;
+}
+
+void Form1::loadScores()
+{
+    if (readScores())
+        saveScores();
 }
 
 void Form1::saveScores()
 {
-    if (const auto failure = records_.save(state_.highScores))
-        diagnostics_ << "vexel: cannot save the high scores to " << records_.where() << ": "
-                     << scores::describe(*failure) << '\n';
+    storeScores(state_.highScores, {});
+}
+
+void Form1::storeScores(const std::string& table, const std::string& provisional)
+{
+    scores::SaveResult result = records_.save(table, provisional);
+    // Saved or not, the game goes on with the merged table: what failed to
+    // reach the records is kept for the next save.
+    state_.highScores = std::move(result.table);
+    switch (result.status) {
+    case scores::SaveResult::Status::Saved:
+        // Whatever went wrong before is mended; a new failure is news again.
+        toldProblems_.clear();
+        pendingWarnings_.clear();
+        break;
+    case scores::SaveResult::Status::Unreadable:
+        noteRecordsProblem(true, result.error);
+        break;
+    case scores::SaveResult::Status::Failed:
+        noteRecordsProblem(false, result.error);
+        break;
+    }
+}
+
+void Form1::noteRecordsProblem(bool unreadable, const std::string& error)
+{
+    if (!toldProblems_.insert((unreadable ? "read: " : "save: ") + error).second)
+        return;
+    const std::string where = records_.where();
+    if (unreadable) {
+        diagnostics_ << "vexel: cannot read the high scores from " << where << ": " << error
+                     << "; it is left alone and no scores are saved there\n";
+        pendingWarnings_.push_back("The high scores cannot be kept.\n\n" + where + " cannot be read: " +
+                                   error + ".\nThe game leaves it as it is and saves no scores there.");
+    } else {
+        diagnostics_ << "vexel: cannot save the high scores to " << where << ": " << error << '\n';
+        pendingWarnings_.push_back(
+            "The high scores could not be saved.\n\n" + where + ": " + error +
+            ".\nThey are kept while the game runs, and the next game over tries again.");
+    }
+}
+
+void Form1::showRecordsWarnings()
+{
+    // After the game's own dialogs, whose order stays as it always was.
+    std::vector<std::string> warnings;
+    warnings.swap(pendingWarnings_);
+    for (const std::string& warning : warnings)
+        host_.messageBox(warning, "Vexel", MessageIcon::Warning);
 }
 
 } // namespace vexel

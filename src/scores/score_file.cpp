@@ -1,9 +1,12 @@
 #include "scores/score_file.h"
 
+#include "scores/atomic_file.h"
 #include "scores/file_descriptor.h"
 #include "scores/score_format.h"
+#include "scores/score_table.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,29 +16,77 @@ namespace vexel::scores {
 
 namespace {
 
-LoadResult unusable(std::string error)
+LoadResult unreadable(std::string error)
 {
     LoadResult result;
-    result.status = LoadResult::Status::Unusable;
+    result.status = LoadResult::Status::Unreadable;
     result.error = std::move(error);
     return result;
 }
 
-} // namespace
-
-LoadResult ScoreFile::load() const
+std::string notARegularFile(mode_t mode)
 {
-    // Non-blocking, so that a FIFO standing where the file should be cannot
-    // hang start-up; it is turned away below as not a regular file.
-    FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!fd.valid()) {
+    const char* what = S_ISDIR(mode)                    ? "a folder"
+                       : S_ISFIFO(mode)                 ? "a named pipe"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                                                        : "something else";
+    return std::string("not a regular file but ") + what;
+}
+
+// The file a path comes to: the path itself, or what a symbolic link there
+// names, through any number of links.
+struct Target {
+    std::string path;
+    // Why nothing there may be read or written; empty when all is well.
+    std::string unreadable;
+};
+
+Target resolve(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) {
+        // Missing, or under a "folder" that is a file: nothing to read, and
+        // a save creates the file or fails on the way.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {path, {}};
+        return {path, std::strerror(errno)};
+    }
+    if (!S_ISLNK(info.st_mode))
+        return {path, {}};
+    // A loop ends in ELOOP after the kernel's own bound.
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr)
+        return {path, errno == ENOENT || errno == ENOTDIR ? "a symbolic link to a file that does not exist"
+                                                          : std::strerror(errno)};
+    Target target{real, {}};
+    std::free(real);
+    return target;
+}
+
+// Reads the records of a resolved target; info gets the file's status.
+LoadResult readTarget(const Target& target, struct stat& info)
+{
+    if (!target.unreadable.empty())
+        return unreadable(target.unreadable);
+    // Looked at before it is opened: opening a device may have effects of
+    // its own.
+    if (::stat(target.path.c_str(), &info) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {};
-        return unusable(std::strerror(errno));
+        return unreadable(std::strerror(errno));
     }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return unusable("not a regular file");
+    if (!S_ISREG(info.st_mode))
+        return unreadable(notARegularFile(info.st_mode));
+    // Non-blocking, so that a FIFO put in place meanwhile cannot hang the
+    // game; it is turned away below.
+    FileDescriptor fd(::open(target.path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid())
+        return errno == ENOENT ? LoadResult{} : unreadable(std::strerror(errno));
+    if (::fstat(fd.get(), &info) != 0)
+        return unreadable(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return unreadable(notARegularFile(info.st_mode));
 
     std::string content(MaxLineBytes, '\0');
     std::size_t filled = 0;
@@ -44,7 +95,7 @@ LoadResult ScoreFile::load() const
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            return unusable(std::strerror(errno));
+            return unreadable(std::strerror(errno));
         }
         if (got == 0)
             break;
@@ -54,18 +105,71 @@ LoadResult ScoreFile::load() const
     }
     content.resize(filled);
 
-    std::optional<std::string> table = tableFromContent(content);
-    if (!table)
-        return unusable({});
     LoadResult result;
+    std::optional<std::string> table = tableFromContent(content);
+    if (!table) {
+        result.status = LoadResult::Status::NoTable;
+        return result;
+    }
     result.status = LoadResult::Status::Loaded;
     result.table = std::move(*table);
     return result;
 }
 
-std::optional<WriteFailure> ScoreFile::save(std::string_view table)
+} // namespace
+
+LoadResult ScoreFile::load() const
 {
-    return replaceFile(path_, fileContent(table));
+    struct stat info {};
+    return readTarget(resolve(path_), info);
+}
+
+SaveResult ScoreFile::store(std::string_view table, std::string_view provisional)
+{
+    SaveResult result;
+    result.table = table;
+    auto failed = [&result](WriteFailure failure) {
+        result.status = SaveResult::Status::Failed;
+        result.error = describe(failure);
+        return result;
+    };
+
+    const Target target = resolve(path_);
+    struct stat info {};
+    // Nothing is made beside what cannot be read, not even the lock.
+    LoadResult stored = readTarget(target, info);
+    std::optional<FileDescriptor> lock;
+    if (stored.status != LoadResult::Status::Unreadable) {
+        // The lock file lives beside the records, so their folder comes first.
+        if (const int error = makeFolders(parentOf(target.path)))
+            return failed({WriteStep::CreateFolder, error});
+        if (const int error = lockBeside(target.path, lock))
+            return failed({WriteStep::Lock, error});
+        // Read again under the lock: another copy of the game may have
+        // saved a record since this one last looked.
+        stored = readTarget(target, info);
+    }
+    if (stored.status == LoadResult::Status::Unreadable) {
+        result.status = SaveResult::Status::Unreadable;
+        result.error = stored.error;
+        return result;
+    }
+    if (stored.status == LoadResult::Status::Loaded)
+        result.table = mergeTables(stored.table, table, provisional);
+
+    std::optional<FileAttributes> keep;
+    if (stored.status != LoadResult::Status::Missing) {
+        // A file that its owner, or this player, may not write stays as it
+        // is, though its folder would let the game replace it.
+        if ((info.st_mode & S_IWUSR) == 0)
+            return failed({WriteStep::ReadOnly, EACCES});
+        if (::faccessat(AT_FDCWD, target.path.c_str(), W_OK, AT_EACCESS) != 0)
+            return failed({WriteStep::ReadOnly, errno});
+        keep = FileAttributes{info.st_mode, info.st_uid, info.st_gid};
+    }
+    if (const auto failure = replaceFile(target.path, fileContent(result.table), keep))
+        return failed(*failure);
+    return result;
 }
 
 } // namespace vexel::scores

@@ -16,6 +16,9 @@ std::string fileContent(std::string_view table)
 
 std::optional<std::string> tableFromContent(std::string_view content)
 {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (content.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+        content.remove_prefix(ByteOrderMark.size());
     const std::size_t end = content.find_first_of("\r\n");
     const std::string_view line = content.substr(0, end);
     if (charCount(line) < 2)

@@ -18,8 +18,9 @@ inline constexpr std::size_t MaxLineBytes = 4096;
 std::string fileContent(std::string_view table);
 
 // The table held in a file's bytes: the first line without its first and
-// last character, whatever they are. None when the line has fewer than two
-// characters, since then there is no table at all.
+// last character, whatever they are. A UTF-8 byte-order mark before the
+// line, as some editors save one, is not part of it. None when the line has
+// fewer than two characters, since then there is no table at all.
 std::optional<std::string> tableFromContent(std::string_view content);
 
 } // namespace vexel::scores

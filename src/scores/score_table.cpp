@@ -60,6 +60,27 @@ long decode(std::string_view text, std::size_t pos, std::size_t& length)
     return value;
 }
 
+// Characters that would break the name's line or, as the bidirectional
+// embeddings, overrides and isolates do, reorder the text shown after it.
+bool isControl(long code)
+{
+    return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029 ||
+           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+}
+
+struct Entry {
+    std::string score;
+    std::string name;
+    bool operator==(const Entry&) const = default;
+};
+
+Entry entryOf(std::string_view table, Record mode)
+{
+    if (mode == Record::TwoWay)
+        return {twoWayScore(table), twoWayName(table)};
+    return {fourWayScore(table), fourWayName(table)};
+}
+
 } // namespace
 
 std::size_t charLength(std::string_view text, std::size_t pos)
@@ -172,7 +193,7 @@ std::string holderName(std::string_view typed)
         const long code = decode(typed, pos, length);
         if (code < 0)
             name += "\xEF\xBF\xBD"; // U+FFFD stands in for a broken byte
-        else if (code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029)
+        else if (isControl(code))
             name += ' ';
         else
             name.append(typed.substr(pos, length));
@@ -194,6 +215,22 @@ std::string withRecord(std::string_view table, Record record, int score, std::st
         break;
     }
     return std::string(table);
+}
+
+std::string mergeTables(std::string_view stored, std::string_view mine, std::string_view provisional)
+{
+    std::string merged(stored);
+    for (const Record mode : {Record::TwoWay, Record::FourWay}) {
+        const Entry theirs = entryOf(stored, mode);
+        const Entry ours = entryOf(mine, mode);
+        const int theirScore = fieldValue(theirs.score);
+        const int ourScore = fieldValue(ours.score);
+        const bool namesOwnRecord = !provisional.empty() && ourScore == theirScore && ours != theirs &&
+                                    theirs == entryOf(provisional, mode);
+        if (ourScore > theirScore || namesOwnRecord)
+            merged = withRecord(merged, mode, ourScore, ours.name);
+    }
+    return merged;
 }
 
 std::string displayText(std::string_view table)

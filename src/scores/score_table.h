@@ -50,6 +50,15 @@ std::string holderName(std::string_view typed);
 // The table with the beaten record replaced and the other mode's kept.
 std::string withRecord(std::string_view table, Record record, int score, std::string_view name);
 
+// The table to store when a game saves mine over the stored one, which
+// another copy of the game may have changed meanwhile: for each mode the
+// higher score wins with its holder; at an equal score the stored holder
+// stays. The one exception is provisional, a table this game saved before
+// its record's holder had a name: an entry still exactly as it left it is
+// this game's own, and mine names it. Nothing higher in mine leaves the
+// stored table as it is, byte for byte.
+std::string mergeTables(std::string_view stored, std::string_view mine, std::string_view provisional = {});
+
 std::string displayText(std::string_view table);
 
 } // namespace vexel::scores

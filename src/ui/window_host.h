@@ -5,7 +5,7 @@
 namespace vexel {
 
 enum class MenuItem { ShowBadSquares, ShowLevel, TwoWay };
-enum class MessageIcon { None, Information };
+enum class MessageIcon { None, Information, Warning };
 
 // Virtual-key codes as the game receives them.
 namespace keys {

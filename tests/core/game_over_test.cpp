@@ -98,10 +98,10 @@ TEST_F(GameOverTest, RecordRulesInBothModes)
                       "input Vexel: You lost, but you have set a new high score! What is your name?|"
                       "message Vexel High Scores (i): " +
                           display(c.after) + "|");
-            // Shown before the file is written and before the window reloads,
+            // Shown once the record is on disk, before the window reloads,
             // with the final score still in the title.
-            EXPECT_EQ(seenWhileDisplayed,
-                      old + "0Vexel: " + std::to_string(c.score) + (c.score == 1 ? " point" : " points"));
+            EXPECT_EQ(seenWhileDisplayed, scoreLine(c.after) + "0Vexel: " + std::to_string(c.score) +
+                                              (c.score == 1 ? " point" : " points"));
         }
         EXPECT_EQ(stored(), scoreLine(c.after));
         EXPECT_EQ(g.state.highScores, c.after);
@@ -117,6 +117,8 @@ TEST_F(GameOverTest, HolderNamesAreFiveCharacters)
         {"ab\rc\nd", "ab c "},
         {std::string("\t\0x", 3), "  x  "},
         {"日本語のなまえ", "日本語のな"},
+        // Bidirectional controls would reorder the display after the name.
+        {"a\u202Eb\u2066c\u2069", "a b c"},
         {"", "     "},
         // Each byte that begins no well-formed character stands for one.
         {"\xff\xfe\xc3(\xe2\x82", "\uFFFD\uFFFD\uFFFD(\uFFFD"},

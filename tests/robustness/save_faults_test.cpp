@@ -7,11 +7,13 @@
 #include "child_process.h"
 #include "scratch_folder.h"
 
+#include "scores/atomic_file.h"
 #include "scores/score_file.h"
 #include "scores/score_format.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -29,21 +31,28 @@ namespace {
 
 namespace fs = std::filesystem;
 using scores::ScoreFile;
-using scores::WriteStep;
 
+// The new table beats the old in both modes, so that a save of it, merged
+// with the old, stores it whole.
 constexpr const char* OldTable = "01230456Ann  Bob  ";
-constexpr const char* NewTable = "98760005Zoë  Xavi ";
+constexpr const char* NewTable = "98760789Zoë  Xavi ";
 
+// The records and the lock that keeps two saves apart.
 std::vector<std::string> onlyTheFile()
 {
-    return {"vexel.ini"};
+    return {".vexel.ini.lock", "vexel.ini"};
 }
 
 // A save's outcome in one line: "ok", or the failed step and the reason.
 std::string outcome(ScoreFile& file)
 {
-    const auto failure = file.save(NewTable);
-    return failure ? scores::describe(*failure) : "ok";
+    const scores::SaveResult result = file.save(NewTable);
+    return result.status == scores::SaveResult::Status::Saved ? "ok" : result.error;
+}
+
+bool saved(ScoreFile& file, const char* table)
+{
+    return file.save(table).status == scores::SaveResult::Status::Saved;
 }
 
 TEST(SaveFaults, AFileSizeLimitFailsTheSaveAndKeepsTheOldFile)
@@ -53,7 +62,7 @@ TEST(SaveFaults, AFileSizeLimitFailsTheSaveAndKeepsTheOldFile)
         SCOPED_TRACE("limit " + std::to_string(limit) + " bytes");
         ScratchFolder dir;
         ScoreFile file(dir.file("vexel.ini"));
-        ASSERT_EQ(file.save(OldTable), std::nullopt);
+        ASSERT_TRUE(saved(file, OldTable));
         const std::string before = readBytes(file.path());
 
         const ChildResult child = runInChild([&file, limit](int fd) {
@@ -82,7 +91,10 @@ TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
     const fs::path records = dir.path() / "records";
     fs::create_directory(records);
     ScoreFile file((records / "vexel.ini").string());
-    ASSERT_EQ(file.save(OldTable), std::nullopt);
+    ASSERT_TRUE(saved(file, OldTable));
+    // Writable by anyone, so that the folder is all that stands in the way.
+    fs::permissions(file.path(), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                                    fs::perms::others_exec));
     const std::string before = readBytes(file.path());
     // A data folder that does not exist yet, under a parent it cannot be
     // created in.
@@ -113,12 +125,14 @@ TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
 TEST(SaveFaults, AFolderInPlaceOfTheFileFailsAfterWritingAndLeavesNoTemporary)
 {
     // Everything succeeds up to the rename, so this covers the clean-up of a
-    // temporary file that was fully written.
+    // temporary file that was fully written. (The records file itself never
+    // gets this far: it reads what stands there first.)
     ScratchFolder dir;
     fs::create_directories(dir.path() / "vexel.ini" / "keep");
-    ScoreFile file(dir.file("vexel.ini"));
-    EXPECT_EQ(outcome(file), "rename: " + std::string(std::strerror(EISDIR)));
-    EXPECT_EQ(entries(dir.path()), onlyTheFile());
+    const auto failure = scores::replaceFile(dir.file("vexel.ini"), scores::fileContent(NewTable));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(scores::describe(*failure), "rename: " + std::string(std::strerror(EISDIR)));
+    EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"vexel.ini"});
     EXPECT_TRUE(fs::is_directory(dir.path() / "vexel.ini" / "keep"));
 }
 
@@ -129,7 +143,7 @@ int killedSave(ScoreFile& file, std::chrono::microseconds delay)
     const pid_t pid = ::fork();
     if (pid == 0) {
         for (;;) {
-            if (file.save(NewTable))
+            if (!saved(file, NewTable))
                 ::_exit(2);
         }
     }
@@ -153,7 +167,7 @@ TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
     const auto began = std::chrono::steady_clock::now();
     constexpr int Probes = 5;
     for (int i = 0; i < Probes; ++i) {
-        const ChildResult probe = runInChild([&file](int) { return file.save(NewTable) ? 1 : 0; });
+        const ChildResult probe = runInChild([&file](int) { return saved(file, NewTable) ? 0 : 1; });
         ASSERT_TRUE(probe.exited && probe.status == 0);
     }
     const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
@@ -168,7 +182,8 @@ TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
     int tornFiles = 0;
     constexpr int Kills = 200;
     for (int i = 0; i < Kills; ++i) {
-        ASSERT_EQ(file.save(OldTable), std::nullopt);
+        // Put back by hand: a save would keep the new table's higher scores.
+        writeBytes(file.path(), oldBytes);
         killedSave(file, std::chrono::microseconds(moment(engine)));
         const std::string bytes = readBytes(file.path());
         if (bytes == oldBytes)
@@ -178,7 +193,7 @@ TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
         else if (tornFiles++ == 0)
             ADD_FAILURE() << "kill " << i << " left " << bytes.size() << " bytes: " << bytes;
         for (const std::string& name : entries(dir.path())) {
-            if (name != "vexel.ini") {
+            if (name != "vexel.ini" && name != ".vexel.ini.lock") {
                 ++leftovers;
                 fs::remove(dir.path() / name);
             }
@@ -194,22 +209,35 @@ TEST(SaveFaults, SavesKilledAtRandomMomentsLeaveTheOldOrTheNewFile)
     ::testing::Test::RecordProperty("temporaries_left", leftovers);
 }
 
-TEST(SaveFaults, AGoodSaveClearsOldLeftoversButNotAnotherGamesSaveInProgress)
+TEST(SaveFaults, AGoodSaveClearsOldLeftoversButNoFileOfThePlayers)
 {
+    // Beside the records: a save killed an hour ago, one another game is
+    // making now, and the player's own files, as old, with names like the
+    // records'. Beside "notes" too, when the records are kept under that name.
     ScratchFolder dir;
-    ScoreFile file(dir.file("vexel.ini"));
-    const std::string stale = dir.file("vexel.ini.Ab12Cd");
-    const std::string fresh = dir.file("vexel.ini.Zz99yY");
-    const std::string unrelated = dir.file("vexel.ini.bak");
-    for (const std::string& path : {stale, fresh, unrelated})
-        writeBytes(path, "partial");
+    const std::string stale = ".vexel.ini.tmp-Ab12Cd";
+    const std::vector<std::string> kept = {".vexel.ini.tmp-Zz99yY", "notes.draft1",
+                                           "vexel.ini.Ab12Cd",      "vexel.ini.backup",
+                                           "vexel.ini.orig12",      "vexel.ini.tmp-Ab12Cd"};
     const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    fs::last_write_time(stale, longAgo);
-    fs::last_write_time(unrelated, longAgo);
+    for (const std::string& name : kept) {
+        writeBytes(dir.file(name), name);
+        if (name != kept.front())
+            fs::last_write_time(dir.file(name), longAgo);
+    }
+    writeBytes(dir.file(stale), "partial");
+    fs::last_write_time(dir.file(stale), longAgo);
 
-    ASSERT_EQ(file.save(NewTable), std::nullopt);
-    EXPECT_EQ(entries(dir.path()),
-              (std::vector<std::string>{"vexel.ini", "vexel.ini.Zz99yY", "vexel.ini.bak"}));
+    ScoreFile records(dir.file("vexel.ini"));
+    ScoreFile notes(dir.file("notes"));
+    ASSERT_TRUE(saved(records, NewTable));
+    ASSERT_TRUE(saved(notes, NewTable));
+    std::vector<std::string> expected = {".notes.lock", ".vexel.ini.lock", "notes", "vexel.ini"};
+    expected.insert(expected.end(), kept.begin(), kept.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(entries(dir.path()), expected);
+    for (const std::string& name : kept)
+        EXPECT_EQ(readBytes(dir.file(name)), name);
 }
 
 } // namespace

@@ -21,6 +21,39 @@ ChildResult runInChild(const std::function<int(int reportFd)>& body);
 // Writes all of text to fd, ignoring failures: the report is best effort.
 void report(int fd, const std::string& text);
 
+// A forked child that a test talks to while it runs, one line at a time:
+// the test sends a line down, the child answers with a line back up. Lines
+// may not hold '\n'.
+class Conversation {
+public:
+    // The child runs body(commandFd, reportFd) and exits with its result.
+    explicit Conversation(const std::function<int(int commandFd, int reportFd)>& body);
+    // Ends and reaps a child that is still running.
+    ~Conversation();
+    Conversation(const Conversation&) = delete;
+    Conversation& operator=(const Conversation&) = delete;
+
+    void send(const std::string& line);
+    // The child's next line; empty when it has gone.
+    std::string receive();
+    std::string ask(const std::string& line)
+    {
+        send(line);
+        return receive();
+    }
+    int pid() const { return pid_; }
+    // Tells the child that nothing more comes, and waits for it to end.
+    ChildResult finish();
+
+private:
+    int pid_ = -1;
+    int commands_ = -1;
+    int reports_ = -1;
+};
+
+// One line from fd, without its '\n'; empty at the end of the input.
+std::string readLine(int fd);
+
 // Gives up root for the nobody account: supplementary groups, group, then
 // user. Returns false when that is impossible here.
 bool dropPrivileges();

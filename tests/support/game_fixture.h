@@ -73,7 +73,10 @@ inline std::string transcript(const HeadlessHost& host)
     std::string out;
     for (const HeadlessHost::Dialog& d : host.dialogs())
         out += (d.kind == HeadlessHost::Dialog::Kind::Input ? "input " : "message ") + d.title +
-               (d.icon == MessageIcon::Information ? " (i): " : ": ") + d.text + "|";
+               (d.icon == MessageIcon::Information ? " (i): "
+                : d.icon == MessageIcon::Warning   ? " (!): "
+                                                   : ": ") +
+               d.text + "|";
     return out;
 }
 

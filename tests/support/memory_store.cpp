@@ -1,12 +1,18 @@
 #include "memory_store.h"
 
 #include "scores/score_format.h"
+#include "scores/score_table.h"
 
 namespace vexel::testsupport {
 
 scores::LoadResult MemoryStore::load() const
 {
     scores::LoadResult result;
+    if (unreadable) {
+        result.status = scores::LoadResult::Status::Unreadable;
+        result.error = *unreadable;
+        return result;
+    }
     if (!bytes)
         return result;
     const std::string_view readable = std::string_view(*bytes).substr(0, scores::MaxLineBytes);
@@ -14,18 +20,29 @@ scores::LoadResult MemoryStore::load() const
         result.status = scores::LoadResult::Status::Loaded;
         result.table = std::move(*table);
     } else {
-        result.status = scores::LoadResult::Status::Unusable;
+        result.status = scores::LoadResult::Status::NoTable;
     }
     return result;
 }
 
-std::optional<scores::WriteFailure> MemoryStore::save(std::string_view table)
+scores::SaveResult MemoryStore::store(std::string_view table, std::string_view provisional)
 {
     ++saves;
-    if (failSaves)
-        return failSaves;
-    bytes = scores::fileContent(table);
-    return std::nullopt;
+    scores::SaveResult result;
+    const scores::LoadResult stored = load();
+    result.table = stored.status == scores::LoadResult::Status::Loaded
+                       ? scores::mergeTables(stored.table, table, provisional)
+                       : std::string(table);
+    if (stored.status == scores::LoadResult::Status::Unreadable) {
+        result.status = scores::SaveResult::Status::Unreadable;
+        result.error = stored.error;
+    } else if (failSaves) {
+        result.status = scores::SaveResult::Status::Failed;
+        result.error = scores::describe(*failSaves);
+    } else {
+        bytes = scores::fileContent(result.table);
+    }
+    return result;
 }
 
 } // namespace vexel::testsupport
