@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <sys/stat.h>
 
 namespace vexel {
 
@@ -37,8 +38,18 @@ public:
     CommandLine run()
     {
         result_.toolkitArguments.push_back(arguments_.empty() ? std::string("vexel") : arguments_.front());
-        for (next_ = 1; next_ < arguments_.size() && result_.error.empty();)
-            take(arguments_[next_++]);
+        bool optionsEnded = false;
+        for (next_ = 1; next_ < arguments_.size() && result_.error.empty();) {
+            const std::string& argument = arguments_[next_++];
+            if (optionsEnded)
+                fail("unexpected argument " + quoted(argument));
+            else if (argument == "--")
+                optionsEnded = true;
+            else
+                take(argument);
+        }
+        if (result_.scoresFile && result_.error.empty())
+            refuseFolder(*result_.scoresFile);
 
         if (!result_.error.empty())
             result_.action = CommandLine::Action::Error;
@@ -106,6 +117,17 @@ private:
         return std::nullopt;
     }
 
+    // The records are one file; a folder, or what can only name one, would
+    // otherwise fail at the first save, far from the mistake.
+    void refuseFolder(const std::string& path)
+    {
+        struct stat info {};
+        if (path.back() != '/' && (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
+            return;
+        fail("option '--scores-file' needs a file, not the folder " + quoted(path) + " (for example " +
+             quoted(path + (path.back() == '/' ? "" : "/") + "vexel.ini") + ")");
+    }
+
     void refuseValue(std::string_view name, const std::optional<std::string>& inlineValue)
     {
         if (inlineValue)
@@ -162,7 +184,7 @@ std::string helpText(std::string_view defaultScoresPath)
                        "Dodge the bullets of 44 guns on an 11 by 11 board.\n"
                        "\n"
                        "Options:\n"
-                       "  --scores-file PATH  keep the high scores in PATH\n"
+                       "  --scores-file PATH  keep the high scores in the file PATH\n"
                        "                      (default: ";
     text += defaultScoresPath;
     text += ")\n"
@@ -172,6 +194,7 @@ std::string helpText(std::string_view defaultScoresPath)
     text += ")\n"
             "  -h, --help          show this help and exit\n"
             "      --version       show the version and exit\n"
+            "  --                  end the options\n"
             "\n"
             "The toolkit options -platform, -style, -qwindowgeometry and -display\n"
             "are passed on with their value.\n"

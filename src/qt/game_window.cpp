@@ -6,6 +6,7 @@
 #include "qt/key_input.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QLayout>
 #include <QMenu>
@@ -85,6 +86,16 @@ void GameWindow::loadAndShow()
     show();
 }
 
+void GameWindow::endProgram()
+{
+    ending_ = true;
+    if (openDialog_ != nullptr)
+        openDialog_->accept();
+    // Leaves every event loop, the dialog's too; the program ends once the
+    // handler that opened the dialog has returned to the main one.
+    QCoreApplication::exit(0);
+}
+
 void GameWindow::reload()
 {
     // The same window stays where it is; only what it holds starts over.
@@ -155,6 +166,8 @@ void GameWindow::setChecked(MenuItem item, bool on)
 
 void GameWindow::messageBox(const std::string& message, const std::string& title, MessageIcon icon)
 {
+    if (ending_)
+        return;
     const DeliveryGate::Hold open = gate_.hold();
     // The dialog opens over the board as the game has left it.
     board_->refresh();
@@ -164,11 +177,15 @@ void GameWindow::messageBox(const std::string& message, const std::string& title
     QMessageBox box(shown, text(title), text(message), QMessageBox::Ok, this);
     // Holders' names are whatever was typed; none of it is markup.
     box.setTextFormat(Qt::PlainText);
+    openDialog_ = &box;
     box.exec();
+    openDialog_ = nullptr;
 }
 
 std::string GameWindow::inputBox(const std::string& prompt, const std::string& title)
 {
+    if (ending_)
+        return {};
     const DeliveryGate::Hold open = gate_.hold();
     board_->refresh();
     QInputDialog dialog(this);
@@ -176,7 +193,10 @@ std::string GameWindow::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowTitle(text(title));
     dialog.setLabelText(text(prompt));
     dialog.setTextValue(QString());
-    if (dialog.exec() != QDialog::Accepted)
+    openDialog_ = &dialog;
+    const int answer = dialog.exec();
+    openDialog_ = nullptr;
+    if (answer != QDialog::Accepted)
         return {};
     return dialog.textValue().toStdString();
 }

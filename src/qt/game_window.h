@@ -10,6 +10,7 @@
 #include <string>
 
 class QAction;
+class QDialog;
 
 namespace vexel {
 class Scene;
@@ -37,6 +38,12 @@ public:
 
     // Loads the game into the window as defined, then puts it on screen.
     void loadAndShow();
+
+    // Ends the program as closing the window would, but first closes an
+    // open game dialog as the player would (OK, with what was typed), so
+    // that the game finishes what the dialog was part of: a lost game saves
+    // its record. Dialogs it would open after that are not shown.
+    void endProgram();
 
     BoardView& board() { return *board_; }
     QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
@@ -81,6 +88,8 @@ private:
     QAction* highScores_ = nullptr;
     QTimer frame_;
     std::string caption_;
+    QDialog* openDialog_ = nullptr;
+    bool ending_ = false;
 };
 
 } // namespace vexel::qt

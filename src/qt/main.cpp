@@ -1,7 +1,9 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/game_state.h"
+#include "qt/end_on_signals.h"
 #include "qt/game_window.h"
+#include "qt/startup_guard.h"
 #include "scores/default_path.h"
 #include "scores/score_file.h"
 #include "ui/random_source.h"
@@ -11,6 +13,7 @@
 
 #include <csignal>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,7 +64,9 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
+    std::optional<vexel::qt::StartupGuard> startup(std::in_place);
     QApplication application(toolkitArgc, toolkitArgv.data());
+    startup.reset();
     QApplication::setApplicationName(QStringLiteral("vexel"));
     // No display name: Qt would append it to every window title, and the
     // title bar is the game's status line, whose texts are exact.
@@ -76,7 +81,10 @@ int main(int argc, char* argv[])
     window.setWindowIcon(windowIcon());
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
     window.attach(form, form.scene());
+    const vexel::qt::EndOnSignals ending(window);
     window.loadAndShow();
 
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    ending.passOn();
+    return status;
 }

@@ -56,6 +56,17 @@ TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
         {{"-platform"}, "error: option '-platform' needs a value"},
         {{"--help=yes"}, "error: option '--help' takes no value"},
         {{"--version=1"}, "error: option '--version' takes no value"},
+        // "--" ends the options; the game takes no other arguments.
+        {{"--seed", "3", "--"}, "run - 3 vexel"},
+        {{"--", "--help"}, "error: unexpected argument '--help'"},
+        {{"--scores-file", "--"}, "run -- - vexel"},
+        // The records are a file: not a folder, nor what can only name one.
+        {{"--scores-file", "."},
+         "error: option '--scores-file' needs a file, not the folder '.' (for example "
+         "'./vexel.ini')"},
+        {{"--scores-file=/no/such/"},
+         "error: option '--scores-file' needs a file, not the folder '/no/such/' "
+         "(for example '/no/such/vexel.ini')"},
     };
     for (const auto& [arguments, expected] : cases)
         EXPECT_EQ(outcome(arguments), expected);

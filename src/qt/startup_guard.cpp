@@ -1,0 +1,116 @@
+#include "qt/startup_guard.h"
+
+#include <QMessageLogContext>
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <regex>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace vexel::qt {
+
+namespace {
+
+struct Held {
+    QtMsgType type;
+    std::string category;
+    QString message;
+};
+
+QtMessageHandler previousHandler = nullptr;
+std::vector<Held> held;
+
+bool fromThePlatform(const char* category)
+{
+    return category != nullptr && std::string(category).rfind("qt.qpa", 0) == 0;
+}
+
+void pass(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (previousHandler != nullptr)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+std::string valueOf(const char* name, const char* value)
+{
+    return std::string(name) + (value == nullptr ? " is unset" : " is \"" + std::string(value) + "\"");
+}
+
+// The line: what was tried, why it failed, what there is, and what is
+// likely wrong. display and wayland are the environment's values.
+std::string noWindowLine(const std::vector<std::string>& platformMessages, const std::string& fatal,
+                         const char* display, const char* wayland)
+{
+    // Qt names each platform it tried in quotes: 'Could not load the Qt
+    // platform plugin "xcb" ...', 'Could not find the Qt platform plugin
+    // "foo" ...'. The other messages say why one could not start.
+    const std::regex tried(R"re(Could not (find|load) the Qt platform plugin "([^"]*)")re");
+    std::string platforms;
+    std::string why;
+    for (std::string message : platformMessages) {
+        message = message.substr(0, message.find('\n'));
+        message.erase(message.find_last_not_of(" ") + 1);
+        std::smatch match;
+        if (std::regex_search(message, match, tried)) {
+            platforms += (platforms.empty() ? "\"" : ", \"") + match[2].str() + "\"" +
+                         (match[1] == "find" ? " (no such platform)" : "");
+        } else {
+            why += (why.empty() ? "" : "; ") + message;
+        }
+    }
+    std::smatch available;
+    const std::regex list(R"re(Available platform plugins are: ([^\n]*?)\.?\s*$)re");
+    std::string line = "vexel: cannot open a window: ";
+    line += platforms.empty() ? "no Qt platform could start" : "tried the Qt platform " + platforms;
+    if (!why.empty())
+        line += " (" + why + ")";
+    if (std::regex_search(fatal, available, list))
+        line += "; available: " + available[1].str();
+    line += "; " + valueOf("DISPLAY", display) + " and " + valueOf("WAYLAND_DISPLAY", wayland) +
+            ": point one at a running display server, or choose another platform with -platform\n";
+    return line;
+}
+
+void guard(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::vector<std::string> platform;
+        for (const Held& h : held)
+            platform.push_back(h.message.toStdString());
+        const std::string line = noWindowLine(platform, message.toStdString(), std::getenv("DISPLAY"),
+                                              std::getenv("WAYLAND_DISPLAY"));
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+        // Not exit(): Qt is half made, and its destructors would run on it.
+        ::_exit(1);
+    }
+    if (fromThePlatform(context.category))
+        held.push_back({type, context.category, message});
+    else
+        pass(type, context, message);
+}
+
+} // namespace
+
+StartupGuard::StartupGuard()
+{
+    previousHandler = qInstallMessageHandler(guard);
+}
+
+StartupGuard::~StartupGuard()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const Held& h : held) {
+        const QMessageLogContext context(nullptr, 0, nullptr, h.category.c_str());
+        pass(h.type, context, h.message);
+    }
+    held.clear();
+}
+
+} // namespace vexel::qt
