@@ -1,7 +1,7 @@
 // Any bytes in the record file, any score and any typed name: reading the
-// file, ending a game on it and reading it back must never crash, never
-// touch memory it should not, and must give back exactly the table that was
-// written.
+// file, merging tables, ending a game on it and reading it back must never
+// crash, never touch memory it should not, and must give back exactly the
+// table that was written.
 //
 // Input layout: byte 0 holds flags (bit 0 two-way play, bit 1 no file at
 // all), bytes 1-2 the score (big-endian, taken modulo 10000), byte 3 the
