@@ -107,7 +107,7 @@ void Form1::storeScores(const std::string& table, const std::string& provisional
         noteRecordsProblem(true, result.error);
         break;
     case scores::SaveResult::Status::Failed:
-        noteRecordsProblem(false, result.error);
+        noteRecordsProblem(false, scores::describe(*result.failure));
         break;
     }
 }

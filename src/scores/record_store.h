@@ -1,5 +1,8 @@
 #pragma once
 
+#include "scores/atomic_file.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,8 +31,10 @@ struct SaveResult {
     // would hold had the save gone through.
     std::string table;
     // Unreadable: why the stored records could not be read, so nothing was
-    // written. Failed: the step that failed and the system's reason.
+    // written.
     std::string error;
+    // Failed: the step that failed and the system's reason.
+    std::optional<WriteFailure> failure;
 };
 
 // Where the game keeps its records between runs. Other copies of the game

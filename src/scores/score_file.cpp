@@ -130,7 +130,7 @@ SaveResult ScoreFile::store(std::string_view table, std::string_view provisional
     result.table = table;
     auto failed = [&result](WriteFailure failure) {
         result.status = SaveResult::Status::Failed;
-        result.error = describe(failure);
+        result.failure = failure;
         return result;
     };
 

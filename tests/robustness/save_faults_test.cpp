@@ -47,7 +47,15 @@ std::vector<std::string> onlyTheFile()
 std::string outcome(ScoreFile& file)
 {
     const scores::SaveResult result = file.save(NewTable);
-    return result.status == scores::SaveResult::Status::Saved ? "ok" : result.error;
+    switch (result.status) {
+    case scores::SaveResult::Status::Saved:
+        return "ok";
+    case scores::SaveResult::Status::Failed:
+        return scores::describe(result.failure.value());
+    case scores::SaveResult::Status::Unreadable:
+        break;
+    }
+    return "unreadable: " + result.error;
 }
 
 bool saved(ScoreFile& file, const char* table)

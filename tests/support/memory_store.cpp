@@ -38,7 +38,7 @@ scores::SaveResult MemoryStore::store(std::string_view table, std::string_view p
         result.error = stored.error;
     } else if (failSaves) {
         result.status = scores::SaveResult::Status::Failed;
-        result.error = scores::describe(*failSaves);
+        result.failure = failSaves;
     } else {
         bytes = scores::fileContent(result.table);
     }
