@@ -77,6 +77,9 @@ private:
         } else if (name == "--version") {
             version_ = true;
             refuseValue(name, inlineValue);
+        } else if (name == "--no-auto-pause") {
+            result_.autoPause = false;
+            refuseValue(name, inlineValue);
         } else if (name == "--scores-file") {
             const std::optional<std::string> path = value(name, inlineValue, "a path");
             if (path && path->empty())
@@ -192,6 +195,8 @@ std::string helpText(std::string_view defaultScoresPath)
             "                      (0 to 4294967295; default: ";
     text += std::to_string(DefaultRandom::DefaultSeed);
     text += ")\n"
+            "  --no-auto-pause     play on when another window takes the focus, the\n"
+            "                      window is minimised or the Options menu opens\n"
             "  -h, --help          show this help and exit\n"
             "      --version       show the version and exit\n"
             "  --                  end the options\n"
@@ -199,7 +204,8 @@ std::string helpText(std::string_view defaultScoresPath)
             "The toolkit options -platform, -style, -qwindowgeometry and -display\n"
             "are passed on with their value.\n"
             "\n"
-            "Keys: Enter pauses and resumes; the arrow keys move the green square.\n";
+            "Keys: Enter pauses and resumes; the arrow keys move the green square;\n"
+            "F10 opens the menus; Ctrl+Q quits.\n";
     return text;
 }
 

@@ -16,6 +16,8 @@ struct CommandLine {
     Action action = Action::Run;
     std::optional<std::string> scoresFile;
     std::optional<std::uint32_t> seed;
+    // Off with --no-auto-pause: the game runs on when the player looks away.
+    bool autoPause = true;
     // The program name followed by the toolkit's own options, in their
     // original order, for the application object to digest.
     std::vector<std::string> toolkitArguments;

@@ -3,12 +3,17 @@
 #include "app/window_definition.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
+#include "qt/game_dialog.h"
 #include "qt/key_input.h"
+#include "scores/score_table.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -21,6 +26,12 @@ QString text(const std::string& utf8)
 {
     return QString::fromStdString(utf8);
 }
+
+// Keys the window acts on itself, once the game has had them.
+constexpr int F10 = 121;
+constexpr int Escape = 27;
+constexpr int LetterQ = 81;
+constexpr int CtrlOnly = 2;
 
 } // namespace
 
@@ -50,6 +61,11 @@ GameWindow::~GameWindow() = default;
 void GameWindow::buildMenus()
 {
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    optionsMenu_ = options;
+    // Opened by the mouse or by F10, the menu covers the board the game
+    // goes on playing on.
+    connect(options, &QMenu::aboutToShow, this, &GameWindow::lookedAway);
+    options->installEventFilter(this);
     const std::array<std::pair<MenuItem, QString>, 3> items = {{
         {MenuItem::ShowBadSquares, QStringLiteral("Show Bad Squares?")},
         {MenuItem::ShowLevel, QStringLiteral("Show Level?")},
@@ -110,7 +126,109 @@ void GameWindow::delivered(bool wasDelivered)
 
 void GameWindow::keyPressed(int keyCode, int shift)
 {
+    if (menuKeys_ && menuKey(keyCode))
+        return;
     delivered(gate_.keyDown(keyCode, shift));
+    // The game has had the key, as it has every key; these two are also
+    // the window's.
+    if (keyCode == F10 && shift == 0)
+        openOptionsMenu();
+    else if (keyCode == LetterQ && shift == CtrlOnly)
+        close();
+}
+
+bool GameWindow::owns(const QWidget* window) const
+{
+    for (; window != nullptr; window = window->parentWidget()) {
+        if (window == this)
+            return true;
+    }
+    return false;
+}
+
+void GameWindow::lookedAway()
+{
+    // The pause Enter makes; a game already paused stays as it is, and
+    // nothing here ever resumes one. While one of the game's dialogs is
+    // open the gate drops it: nothing runs behind a dialog anyway.
+    if (autoPause_ && timerEnabled())
+        delivered(gate_.keyDown(keys::Enter, 0));
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Activation moves to one of the game's dialogs whenever it opens; the
+    // player has looked away only when it moves out of the game.
+    if (event->type() == QEvent::ActivationChange && !owns(QApplication::activeWindow()))
+        lookedAway();
+    else if (event->type() == QEvent::WindowStateChange && isMinimized())
+        lookedAway();
+}
+
+void GameWindow::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    // Hidden by the window system, not closed by the player.
+    if (event->spontaneous())
+        lookedAway();
+}
+
+void GameWindow::openOptionsMenu()
+{
+    menuKeys_ = false;
+    menuBar()->setActiveAction(optionsMenu_->menuAction());
+    // From the keyboard the menu opens on its first item, so that Enter
+    // chooses at once.
+    if (!optionsMenu_->actions().isEmpty())
+        optionsMenu_->setActiveAction(optionsMenu_->actions().front());
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != optionsMenu_ || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // Either way leads to High Scores, which has no menu to open: the
+        // menu bar shows it chosen and the window passes it the keys.
+        optionsMenu_->hide();
+        menuBar()->setActiveAction(highScores_);
+        menuKeys_ = true;
+        return true;
+    case Qt::Key_Escape:
+        // Straight back to the board; Qt would leave the menu bar holding
+        // the keyboard until a second Escape.
+        optionsMenu_->hide();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool GameWindow::menuKey(int keyCode)
+{
+    // The mouse may have taken the menu bar elsewhere meanwhile.
+    if (menuBar()->activeAction() != highScores_) {
+        menuKeys_ = false;
+        return false;
+    }
+    if (keyCode == keys::Left || keyCode == keys::Right) {
+        openOptionsMenu();
+    } else if (keyCode == keys::Enter || keyCode == Escape) {
+        leaveMenuBar();
+        if (keyCode == keys::Enter)
+            highScores_->trigger();
+    }
+    // Any other key does nothing while the menus hold the keyboard.
+    return true;
+}
+
+void GameWindow::leaveMenuBar()
+{
+    menuKeys_ = false;
+    menuBar()->setActiveAction(nullptr);
 }
 
 void GameWindow::frameElapsed()
@@ -178,7 +296,7 @@ void GameWindow::messageBox(const std::string& message, const std::string& title
     // Holders' names are whatever was typed; none of it is markup.
     box.setTextFormat(Qt::PlainText);
     openDialog_ = &box;
-    box.exec();
+    runGameDialog(box, *this);
     openDialog_ = nullptr;
 }
 
@@ -193,8 +311,12 @@ std::string GameWindow::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowTitle(text(title));
     dialog.setLabelText(text(prompt));
     dialog.setTextValue(QString());
+    // The field takes no more than the name keeps, so that the player sees
+    // the limit while typing.
+    if (auto* field = dialog.findChild<QLineEdit*>())
+        field->setMaxLength(static_cast<int>(scores::NameLength));
     openDialog_ = &dialog;
-    const int answer = dialog.exec();
+    const int answer = runGameDialog(dialog, *this);
     openDialog_ = nullptr;
     if (answer != QDialog::Accepted)
         return {};

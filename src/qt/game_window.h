@@ -11,6 +11,7 @@
 
 class QAction;
 class QDialog;
+class QMenu;
 
 namespace vexel {
 class Scene;
@@ -44,8 +45,14 @@ public:
     // that the game finishes what the dialog was part of: a lost game saves
     // its record. Dialogs it would open after that are not shown.
     void endProgram();
+    // Whether a running game pauses, as Enter pauses it, when the player
+    // looks away: another application's window takes the focus, the window
+    // is minimised or hidden, or the Options menu opens. On unless switched
+    // off.
+    void setAutoPause(bool on) { autoPause_ = on; }
 
     BoardView& board() { return *board_; }
+    QMenu* optionsMenu() const { return optionsMenu_; }
     QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
     QAction* highScoresAction() const { return highScores_; }
     const QTimer& frameTimer() const { return frame_; }
@@ -72,6 +79,11 @@ signals:
     // After each tick the game has handled.
     void tickDelivered();
 
+protected:
+    void changeEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     static std::size_t index(MenuItem item) { return static_cast<std::size_t>(item); }
     void buildMenus();
@@ -81,15 +93,25 @@ private:
     void keyPressed(int keyCode, int shift);
     void frameElapsed();
     void optionChosen(MenuItem item, bool markNow);
+    bool owns(const QWidget* window) const;
+    void lookedAway();
+    void openOptionsMenu();
+    // A key while the keyboard is on the menu bar's High Scores item; false
+    // when the menus no longer hold the keyboard.
+    bool menuKey(int keyCode);
+    void leaveMenuBar();
 
     DeliveryGate gate_;
     BoardView* board_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
     std::array<QAction*, 3> options_{};
     QAction* highScores_ = nullptr;
     QTimer frame_;
     std::string caption_;
     QDialog* openDialog_ = nullptr;
     bool ending_ = false;
+    bool autoPause_ = true;
+    bool menuKeys_ = false;
 };
 
 } // namespace vexel::qt

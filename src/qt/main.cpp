@@ -79,6 +79,7 @@ int main(int argc, char* argv[])
 
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());
+    window.setAutoPause(line.autoPause);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
     window.attach(form, form.scene());
     const vexel::qt::EndOnSignals ending(window);

@@ -67,6 +67,7 @@ TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
         {{"--scores-file=/no/such/"},
          "error: option '--scores-file' needs a file, not the folder '/no/such/' "
          "(for example '/no/such/vexel.ini')"},
+        {{"--no-auto-pause=1"}, "error: option '--no-auto-pause' takes no value"},
     };
     for (const auto& [arguments, expected] : cases)
         EXPECT_EQ(outcome(arguments), expected);
@@ -76,6 +77,9 @@ TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
          {"", "-1", "+1", " 1", "1 ", "4294967296", "99999999999999999999999", "0x10", "3.0"})
         EXPECT_EQ(outcome({"--seed", bad}).rfind("error: invalid seed '" + std::string(bad) + "'", 0), 0U)
             << bad;
+
+    EXPECT_TRUE(parseCommandLine({"vexel", "--seed=1"}).autoPause);
+    EXPECT_FALSE(parseCommandLine({"vexel", "--no-auto-pause", "--seed=1"}).autoPause);
 
     const char* argv[] = {"/usr/games/vexel", "--seed=5"};
     EXPECT_EQ(parseCommandLine(2, argv).toolkitArguments, std::vector<std::string>{"/usr/games/vexel"});

@@ -5,12 +5,15 @@
 #include "app/form1.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
+#include "qt/game_dialog.h"
 #include "qt/game_window.h"
 #include "scores/score_file.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -37,11 +40,14 @@ struct DialogAnswerer {
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         unsigned long ticksWhenSeen = 0, droppedWhenSeen = 0, ticksWhenAnswered = 0, droppedWhenAnswered = 0;
+        QRect frame;
     };
     std::vector<Seen> seen;
     QString typed; // into an input box
     int holdMs = 0;
     std::function<void()> whileOpen; // runs just before each answer
+    // Answers in place of accepting, inside the dialog's own event loop.
+    std::function<void(QDialog&)> answerBy;
 
     explicit DialogAnswerer(GameWindow& window)
     {
@@ -50,7 +56,8 @@ struct DialogAnswerer {
             if (dialog == nullptr || dialog == current_)
                 return;
             current_ = dialog;
-            Seen s{dialog->windowTitle(), {}, {}, window.ticksDelivered(), window.droppedDeliveries()};
+            Seen s{dialog->windowTitle(),      {}, {}, window.ticksDelivered(),
+                   window.droppedDeliveries(), 0,  0,  dialog->frameGeometry()};
             if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
                 s.text = box->text();
                 s.icon = box->icon();
@@ -64,8 +71,11 @@ struct DialogAnswerer {
                 s.ticksWhenAnswered = window.ticksDelivered();
                 s.droppedWhenAnswered = window.droppedDeliveries();
                 seen.push_back(s);
+                if (answerBy)
+                    answerBy(*dialog);
+                if (dialog->isVisible()) // accepted, or left open by a failing answer
+                    dialog->accept();
                 current_ = nullptr; // the next dialog may be built at the same address
-                dialog->accept();
             });
         });
         poll_.start(5);
@@ -119,6 +129,10 @@ private slots:
     void nothingIsDeliveredWhileADialogIsOpen();
     void lostGameReloadsInPlace();
     void repaintsOnlyWhatChanged();
+    void lookingAwayPausesARunningGame();
+    void dialogsTakeOnlyKeysMeantForThem();
+    void menusOpenFromTheKeyboard();
+    void dialogsOpenBesideTheWindow();
 };
 
 void GameWindowTest::initTestCase()
@@ -301,6 +315,211 @@ void GameWindowTest::repaintsOnlyWhatChanged()
                      .toImage()
                      .convertToFormat(QImage::Format_RGB32),
                  board.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+void GameWindowTest::lookingAwayPausesARunningGame()
+{
+    Game game;
+    GameWindow& w = game.window;
+    QWidget other;
+    other.resize(100, 100);
+    other.show();
+    const auto comeBack = [&] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        w.showNormal();
+        w.activateWindow();
+        return QTest::qWaitForWindowActive(&w);
+    };
+    const std::pair<QString, std::function<void()>> ways[] = {
+        {"another window", [&] { other.activateWindow(); }},
+        {"minimised", [&] { w.showMinimized(); }},
+        {"Options menu", [&] { w.menuBar()->setActiveAction(w.optionsMenu()->menuAction()); }},
+    };
+    const QString paused = QStringLiteral("Vexel: Paused (press Enter to play) with 0 points");
+    for (const bool autoPause : {true, false}) {
+        w.setAutoPause(autoPause);
+        for (const auto& [way, lookAway] : ways) {
+            // From a paused game, Enter resumes it.
+            QVERIFY(comeBack());
+            game.key(Qt::Key_Return);
+            QVERIFY(w.timerEnabled());
+            lookAway();
+            QTRY_COMPARE_WITH_TIMEOUT(w.timerEnabled(), !autoPause, 1000);
+            if (!autoPause) {
+                QVERIFY(comeBack());
+                game.key(Qt::Key_Return);
+                continue;
+            }
+            QVERIFY2(w.windowTitle() == paused, qPrintable(way));
+            // Coming back and looking away again resume nothing.
+            QVERIFY(comeBack());
+            lookAway();
+            QVERIFY(comeBack());
+            const unsigned long ticks = w.ticksDelivered();
+            QTest::qWait(60);
+            QVERIFY2(!w.timerEnabled() && w.ticksDelivered() == ticks && w.windowTitle() == paused,
+                     qPrintable(way));
+        }
+    }
+
+    // The game's own High Scores box takes the focus and leaves the game running.
+    w.setAutoPause(true);
+    QVERIFY(comeBack());
+    game.key(Qt::Key_Return);
+    game.answerer.holdMs = 100;
+    w.highScoresAction()->trigger();
+    QCOMPARE(game.answerer.seen.size(), std::size_t{1});
+    QVERIFY(w.timerEnabled());
+    const unsigned long ticks = w.ticksDelivered();
+    QTRY_VERIFY_WITH_TIMEOUT(w.ticksDelivered() > ticks, 2000);
+}
+
+namespace {
+
+// A key event as a platform hands it over, with its timestamp.
+void sendKey(QDialog& dialog, QEvent::Type type, Qt::Key key, unsigned long timestamp, bool autoRepeat)
+{
+    QKeyEvent event(type, key, Qt::NoModifier, QStringLiteral("\r"), autoRepeat);
+    event.setTimestamp(timestamp);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &event);
+}
+
+} // namespace
+
+void GameWindowTest::dialogsTakeOnlyKeysMeantForThem()
+{
+    Game game;
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    game.state.score = 7;
+    game.aimBulletAtPlayer();
+
+    // What each dialog showed after keys that are not meant for it, and
+    // how long it stayed open.
+    struct Answer {
+        QStringList states;
+        qint64 openMs = 0;
+    };
+    std::vector<Answer> answers;
+    game.answerer.answerBy = [&](QDialog& dialog) {
+        QElapsedTimer open;
+        open.start();
+        Answer answer;
+        QWindow* window = dialog.windowHandle();
+        auto* input = qobject_cast<QInputDialog*>(&dialog);
+        const auto note = [&] {
+            answer.states << QStringLiteral("%1 '%2'").arg(dialog.isVisible() ? "open" : "closed",
+                                                           input ? input->textValue() : QString());
+        };
+        // Straight after it opens: a letter, Enter, and Enter's repeat.
+        QTest::keyClick(window, Qt::Key_A);
+        QTest::keyPress(window, Qt::Key_Return);
+        sendKey(dialog, QEvent::KeyPress, Qt::Key_Return, 1, true);
+        note();
+        QTest::qWait(vexel::qt::DialogKeyGuard::DeafMs + 20);
+        // Enter still held: repeats as marked ones and, the X11 way, as a
+        // release and a press at the same moment.
+        sendKey(dialog, QEvent::KeyPress, Qt::Key_Return, 2, true);
+        sendKey(dialog, QEvent::KeyRelease, Qt::Key_Return, 1000000, false);
+        sendKey(dialog, QEvent::KeyPress, Qt::Key_Return, 1000000, false);
+        note();
+        QTest::keyRelease(window, Qt::Key_Return);
+        if (input != nullptr)
+            QTest::keyClicks(dialog.focusWidget(), QStringLiteral("Alexander"));
+        QTest::qWait(20);
+        QTest::keyClick(window, Qt::Key_Return);
+        note();
+        answer.openMs = open.elapsed();
+        answers.push_back(answer);
+    };
+    game.key(Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(game.form.loads() == 2, 5000);
+
+    QCOMPARE(answers.size(), std::size_t{2});
+    QCOMPARE(answers[0].states, QStringList({"open ''", "open ''", "closed 'Alexa'"}));
+    QCOMPARE(answers[1].states, QStringList({"open ''", "open ''", "closed ''"}));
+    for (const Answer& answer : answers)
+        QVERIFY(answer.openMs >= vexel::qt::DialogKeyGuard::DeafMs);
+    std::ifstream file(game.scoreFile.path(), std::ios::binary);
+    QCOMPARE(QString::fromStdString({std::istreambuf_iterator<char>(file), {}}),
+             QStringLiteral("\"00000007ZUVO Alexa\"\r\n"));
+
+    // Both opened beside the window, clear of the board.
+    QCOMPARE(game.answerer.seen.size(), std::size_t{2});
+    const QRect screen = game.window.screen()->availableGeometry();
+    for (const DialogAnswerer::Seen& seen : game.answerer.seen) {
+        QVERIFY2(!seen.frame.intersects(game.window.frameGeometry()), qPrintable(seen.title));
+        QVERIFY2(screen.contains(seen.frame), qPrintable(seen.title));
+    }
+}
+
+void GameWindowTest::menusOpenFromTheKeyboard()
+{
+    Game game;
+    GameWindow& w = game.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QMenu* options = w.optionsMenu();
+    const auto inMenu = [&](Qt::Key key) { QTest::keyClick(options->windowHandle(), key); };
+    const auto where = [&] { return std::make_pair(game.state.playerCol, game.state.playerRow); };
+
+    game.key(Qt::Key_Return);
+    game.key(Qt::Key_F10);
+    QCOMPARE(QApplication::activePopupWidget(), options);
+    QCOMPARE(options->activeAction(), w.menuAction(MenuItem::ShowBadSquares));
+    QVERIFY(!w.timerEnabled());
+    // The arrows go between the two menus, Enter chooses, and the square stays.
+    inMenu(Qt::Key_Right);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(w.menuBar()->activeAction(), w.highScoresAction());
+    game.key(Qt::Key_Left);
+    QCOMPARE(QApplication::activePopupWidget(), options);
+    inMenu(Qt::Key_Down);
+    inMenu(Qt::Key_Return);
+    QVERIFY(w.checked(MenuItem::ShowLevel));
+    QCOMPARE(where(), std::make_pair(5, 5));
+
+    // One Escape, from either menu, gives the arrows back to the square.
+    game.key(Qt::Key_F10);
+    inMenu(Qt::Key_Escape);
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    QCOMPARE(w.menuBar()->activeAction(), nullptr);
+    game.key(Qt::Key_Left);
+    game.key(Qt::Key_F10);
+    inMenu(Qt::Key_Left);
+    game.key(Qt::Key_Escape);
+    QCOMPARE(w.menuBar()->activeAction(), nullptr);
+    game.key(Qt::Key_Left);
+    QCOMPARE(where(), std::make_pair(3, 5));
+    // Passing over the menu bar afterwards opens nothing.
+    QTest::mouseMove(w.menuBar(), w.menuBar()->actionGeometry(options->menuAction()).center());
+    QCOMPARE(QApplication::activePopupWidget(), nullptr);
+
+    game.key(Qt::Key_F10);
+    inMenu(Qt::Key_Right);
+    game.key(Qt::Key_Return);
+    QCOMPARE(game.answerer.seen.size(), std::size_t{1});
+    QCOMPARE(game.answerer.seen[0].title, QStringLiteral("Vexel High Scores"));
+    game.key(Qt::Key_Up);
+    QCOMPARE(where(), std::make_pair(3, 4));
+
+    game.key(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!w.isVisible());
+}
+
+void GameWindowTest::dialogsOpenBesideTheWindow()
+{
+    using vexel::qt::placeBeside;
+    const QSize box(300, 120);
+    const QRect wide(0, 0, 1920, 1080), narrow(0, 0, 800, 1080), small(0, 0, 800, 600);
+    // Right, centred on the window's height; left when the right is full;
+    // below when neither side has room; kept on the screen.
+    QCOMPARE(placeBeside(QRect(100, 100, 370, 420), box, wide), QPoint(478, 250));
+    QCOMPARE(placeBeside(QRect(1500, 100, 370, 420), box, wide), QPoint(1192, 250));
+    QCOMPARE(placeBeside(QRect(215, 0, 370, 420), box, narrow), QPoint(250, 428));
+    QCOMPARE(placeBeside(QRect(100, 0, 370, 420), QSize(300, 500), wide), QPoint(478, 0));
+    // No room anywhere: Qt centres it over the window.
+    QCOMPARE(placeBeside(QRect(215, 90, 370, 420), box, small), std::nullopt);
 }
 
 QTEST_MAIN(GameWindowTest)

@@ -1,0 +1,113 @@
+#include "qt/game_dialog.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace vexel::qt {
+
+namespace {
+
+// Room left between the window's frame and the dialog's.
+constexpr int Gap = 8;
+
+// The start of a span of the given size centred on another span, moved
+// inwards as far as needed to stay within [low, high].
+int centred(int start, int length, int size, int low, int high)
+{
+    return std::max(low, std::min(start + (length - size) / 2, high - size + 1));
+}
+
+} // namespace
+
+std::optional<QPoint> placeBeside(const QRect& windowFrame, const QSize& dialogFrame, const QRect& available)
+{
+    const int besideTop = centred(windowFrame.top(), windowFrame.height(), dialogFrame.height(),
+                                  available.top(), available.bottom());
+    const int belowLeft = centred(windowFrame.left(), windowFrame.width(), dialogFrame.width(),
+                                  available.left(), available.right());
+    for (const QPoint at : {QPoint(windowFrame.right() + 1 + Gap, besideTop),
+                            QPoint(windowFrame.left() - Gap - dialogFrame.width(), besideTop),
+                            QPoint(belowLeft, windowFrame.bottom() + 1 + Gap)}) {
+        if (available.contains(QRect(at, dialogFrame)))
+            return at;
+    }
+    return std::nullopt;
+}
+
+DialogKeyGuard::DialogKeyGuard(QDialog& dialog) : dialog_(dialog)
+{
+    opened_.start();
+    // Keys go to whichever widget of the dialog has the focus, and a key a
+    // widget ignores travels on to its parents: only the application sees
+    // them all first.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+int DialogKeyGuard::identity(const QKeyEvent& key)
+{
+    // The physical key where the platform names it: the character a key
+    // gives may change while it is held, when Shift goes down or up.
+    return key.nativeScanCode() != 0 ? -static_cast<int>(key.nativeScanCode()) : key.key();
+}
+
+bool DialogKeyGuard::passes(const QKeyEvent& key) const
+{
+    const auto found = keys_.find(identity(key));
+    const KeyState state = found == keys_.end() ? KeyState{} : found->second;
+    if (key.type() == QEvent::KeyRelease)
+        return state.owned;
+    const unsigned long at = key.timestamp();
+    const bool repeat = key.isAutoRepeat() || (state.releasedAt && at >= *state.releasedAt &&
+                                               at - *state.releasedAt <= RepeatGapMs);
+    if (repeat)
+        return state.owned;
+    return opened_.elapsed() >= DeafMs;
+}
+
+bool DialogKeyGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != &dialog_)
+        return false;
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool pass = passes(*key);
+    // The shortcut query that comes before a press is only a question. A
+    // repeat passes exactly when the dialog owns the key, so only a fresh
+    // press changes what it owns.
+    if (type == QEvent::KeyRelease)
+        keys_[identity(*key)].releasedAt = key->timestamp();
+    else if (type == QEvent::KeyPress)
+        keys_[identity(*key)].owned = pass;
+    if (pass)
+        return false;
+    // Accepting the shortcut query as well keeps a button's shortcut from
+    // firing for a key the dialog must not see.
+    key->accept();
+    return true;
+}
+
+int runGameDialog(QDialog& dialog, const QWidget& window)
+{
+    dialog.adjustSize();
+    // The dialog's frame is not known before it is shown; the window's own
+    // is the best guess for it.
+    const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+    if (const QScreen* screen = window.screen()) {
+        if (const auto at =
+                placeBeside(window.frameGeometry(), dialog.size() + decoration, screen->availableGeometry()))
+            dialog.move(*at);
+    }
+    const DialogKeyGuard guard(dialog);
+    return dialog.exec();
+}
+
+} // namespace vexel::qt
