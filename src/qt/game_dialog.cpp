@@ -61,7 +61,7 @@ bool DialogKeyGuard::passes(const QKeyEvent& key) const
     const KeyState state = found == keys_.end() ? KeyState{} : found->second;
     if (key.type() == QEvent::KeyRelease)
         return state.owned;
-    const unsigned long at = key.timestamp();
+    const quint64 at = key.timestamp();
     const bool repeat = key.isAutoRepeat() || (state.releasedAt && at >= *state.releasedAt &&
                                                at - *state.releasedAt <= RepeatGapMs);
     if (repeat)

@@ -34,7 +34,7 @@ public:
     static constexpr qint64 DeafMs = 500;
     // Two events of one key this close together come from the keyboard's
     // repeat, not from a finger.
-    static constexpr unsigned long RepeatGapMs = 5;
+    static constexpr quint64 RepeatGapMs = 5;
 
     // Watches the dialog's keys from now until the guard is destroyed.
     explicit DialogKeyGuard(QDialog& dialog);
@@ -46,7 +46,7 @@ private:
     struct KeyState {
         // The dialog was given this key's latest fresh press.
         bool owned = false;
-        std::optional<unsigned long> releasedAt;
+        std::optional<quint64> releasedAt;
     };
     static int identity(const QKeyEvent& key);
     bool passes(const QKeyEvent& key) const;

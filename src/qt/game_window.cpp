@@ -228,7 +228,10 @@ bool GameWindow::menuKey(int keyCode)
 void GameWindow::leaveMenuBar()
 {
     menuKeys_ = false;
-    menuBar()->setActiveAction(nullptr);
+    // Escape is the one way that also ends the menu bar's open-menu mode;
+    // cleared any other way, it would open Options under the passing mouse.
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(menuBar(), &escape);
 }
 
 void GameWindow::frameElapsed()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <utility>
@@ -157,6 +158,10 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != &window_)
+        return false;
+    // The menu bar never has the focus; a key sent to it comes from the
+    // window's own menu handling, not from the player.
+    if (qobject_cast<const QMenuBar*>(widget) != nullptr)
         return false;
 
     auto* key = static_cast<QKeyEvent*>(event);
