@@ -1,5 +1,7 @@
 #include "qt/game_dialog.h"
 
+#include "qt/key_input.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -71,14 +73,10 @@ bool DialogKeyGuard::passes(const QKeyEvent& key) const
 
 bool DialogKeyGuard::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+    QKeyEvent* key = windowKeyEvent(dialog_, watched, event);
+    if (key == nullptr)
         return false;
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != &dialog_)
-        return false;
-
-    auto* key = static_cast<QKeyEvent*>(event);
+    const QEvent::Type type = key->type();
     const bool pass = passes(*key);
     // The shortcut query that comes before a press is only a question. A
     // repeat passes exactly when the dialog owns the key, so only a fresh

@@ -151,21 +151,26 @@ KeyRouter::KeyRouter(QWidget& window, Delivery deliver, QObject* parent)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
+QKeyEvent* windowKeyEvent(const QWidget& window, QObject* receiver, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
-        return false;
-    const auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != &window_)
-        return false;
+        return nullptr;
+    const auto* widget = qobject_cast<QWidget*>(receiver);
+    if (widget == nullptr || widget->window() != &window)
+        return nullptr;
+    return static_cast<QKeyEvent*>(event);
+}
+
+bool KeyRouter::eventFilter(QObject* watched, QEvent* event)
+{
+    QKeyEvent* key = windowKeyEvent(window_, watched, event);
     // The menu bar never has the focus; a key sent to it comes from the
     // window's own menu handling, not from the player.
-    if (qobject_cast<const QMenuBar*>(widget) != nullptr)
+    if (key == nullptr || qobject_cast<QMenuBar*>(watched) != nullptr)
         return false;
 
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyPress)
+    if (key->type() == QEvent::KeyPress)
         deliver_(virtualKeyCode(key->key(), key->modifiers()), shiftState(key->modifiers()));
     // Accepting the shortcut query claims the key for the game; the menu
     // bar learns of a lone Alt only through that query and its release, so

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace vexel::qt {
@@ -18,6 +20,11 @@ int virtualKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 
 // The modifier bits that come with a key-down: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers);
+
+// The event as a key event when it is a press, a release or the shortcut
+// query that comes before a press, addressed to a widget of the given
+// window; null for anything else.
+QKeyEvent* windowKeyEvent(const QWidget& window, QObject* receiver, QEvent* event);
 
 // Takes every key of one window before any of its widgets sees it and
 // hands the presses to the game. Nothing in the window may use a key for
