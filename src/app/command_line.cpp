@@ -94,6 +94,13 @@ private:
             if (!result_.seed)
                 fail("invalid seed " + quoted(*text) + ": expected a whole number from 0 to " +
                      std::to_string(std::numeric_limits<std::uint32_t>::max()));
+        } else if (name == "--replay" || name == "--verify") {
+            std::optional<std::string>& file = name == "--replay" ? result_.replayFile : result_.verifyFile;
+            file = value(name, inlineValue, "a replay file");
+            if (file && file->empty())
+                fail("option " + quoted(name) + " needs a replay file");
+            else if (result_.replayFile && result_.verifyFile)
+                fail("options '--replay' and '--verify' cannot be used together");
         } else if (isToolkitOption(argument)) {
             if (next_ >= arguments_.size()) {
                 fail("option " + quoted(argument) + " needs a value");
@@ -197,6 +204,13 @@ std::string helpText(std::string_view defaultScoresPath)
     text += ")\n"
             "  --no-auto-pause     play on when another window takes the focus, the\n"
             "                      window is minimised or the Options menu opens\n"
+            "  --replay FILE       watch a replay: FILE is a path, or last, best-4way\n"
+            "                      or best-2way for the replays kept beside the\n"
+            "                      high scores\n"
+            "  --verify FILE       play a replay with no window, print its result as\n"
+            "                      'score N, level L, 4-way, T ticks' and exit with 0\n"
+            "                      when it matches the recorded end, 1 when not, 2\n"
+            "                      when FILE is no readable replay\n"
             "  -h, --help          show this help and exit\n"
             "      --version       show the version and exit\n"
             "  --                  end the options\n"

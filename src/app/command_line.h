@@ -18,6 +18,10 @@ struct CommandLine {
     std::optional<std::uint32_t> seed;
     // Off with --no-auto-pause: the game runs on when the player looks away.
     bool autoPause = true;
+    // A replay to watch in the window, or to check with no window at all:
+    // a path, or one of the words that name the kept replays.
+    std::optional<std::string> replayFile;
+    std::optional<std::string> verifyFile;
     // The program name followed by the toolkit's own options, in their
     // original order, for the application object to digest.
     std::vector<std::string> toolkitArguments;

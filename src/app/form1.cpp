@@ -19,11 +19,15 @@ void Form1::load()
     scene_ = Scene{};
     window::defineTemplates(scene_);
     ++loads_;
+    if (recorder_)
+        recorder_->gameLoaded(state_);
     Form_Load();
 }
 
 void Form1::menu(MenuItem item)
 {
+    if (recorder_)
+        recorder_->option(item);
     switch (item) {
     case MenuItem::ShowBadSquares:
         mnuSBS_Click();

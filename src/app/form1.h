@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/game_state.h"
+#include "replay/recorder.h"
 #include "ui/random_source.h"
 #include "ui/scene.h"
 #include "ui/window_host.h"
@@ -25,10 +26,29 @@ public:
 
     // FormEvents: how the window reaches the handlers below.
     void load() override;
-    void keyDown(int keyCode, int shift) override { Form_KeyDown(keyCode, shift); }
-    void timer() override { Frame_Timer(); }
+    void keyDown(int keyCode, int shift) override
+    {
+        if (recorder_)
+            recorder_->key(keyCode, shift);
+        Form_KeyDown(keyCode, shift);
+    }
+    void timer() override
+    {
+        if (recorder_)
+            recorder_->tick();
+        Frame_Timer();
+    }
     void menu(MenuItem item) override;
-    void highScoresMenu() override { mnuHS_Click(); }
+    void highScoresMenu() override
+    {
+        if (recorder_)
+            recorder_->highScores();
+        mnuHS_Click();
+    }
+
+    // Every game from the next load on is followed by the recorder, which
+    // must outlive the window's handlers.
+    void record(replay::Recorder& recorder) { recorder_ = &recorder; }
 
     void Form_Load();
     void Form_KeyDown(int keyCode, int shift);
@@ -75,6 +95,7 @@ private:
     unsigned long loads_ = 0;
     std::set<std::string> toldProblems_;
     std::vector<std::string> pendingWarnings_;
+    replay::Recorder* recorder_ = nullptr;
 };
 
 } // namespace vexel

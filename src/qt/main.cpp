@@ -4,6 +4,9 @@
 #include "qt/end_on_signals.h"
 #include "qt/game_window.h"
 #include "qt/startup_guard.h"
+#include "qt/replay_window.h"
+#include "replay/recorder.h"
+#include "replay/replay_files.h"
 #include "scores/default_path.h"
 #include "scores/score_file.h"
 #include "ui/random_source.h"
@@ -52,6 +55,22 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // Checking a replay needs no display, so it is done before Qt starts;
+    // so is reading a replay to watch, so that a bad file is told at once.
+    const std::string scoresPath = line.scoresFile.value_or(vexel::scores::defaultScoresPath());
+    const std::string replaysFolder = vexel::replay::replaysFolderFor(scoresPath);
+    if (line.verifyFile)
+        return vexel::replay::verifyReplayFile(vexel::replay::replayPath(*line.verifyFile, replaysFolder),
+                                               std::cout, std::cerr);
+    vexel::replay::ReadResult watched;
+    if (line.replayFile) {
+        watched = vexel::replay::loadReplayFile(vexel::replay::replayPath(*line.replayFile, replaysFolder));
+        if (!watched.replay) {
+            std::cerr << "vexel: " << watched.error << '\n';
+            return vexel::replay::VerifyUnreadable;
+        }
+    }
+
     // A file-size limit must make saving the scores fail, which the game
     // reports and survives, rather than end the game with a signal.
     std::signal(SIGXFSZ, SIG_IGN);
@@ -74,13 +93,19 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.vexel.Vexel"));
 
     vexel::GameState state;
-    vexel::scores::ScoreFile scoreFile(line.scoresFile.value_or(vexel::scores::defaultScoresPath()));
+    vexel::scores::ScoreFile scoreFile(scoresPath);
     vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
 
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());
     window.setAutoPause(line.autoPause);
+    if (watched.replay)
+        return vexel::qt::watchReplay(window, *watched.replay);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
+    vexel::replay::ReplayFolder replays(replaysFolder, std::cerr);
+    vexel::replay::Recorder recorder(
+        random, [&replays](const auto& game, bool setRecord) { replays.keep(game, setRecord); }, std::cerr);
+    form.record(recorder);
     window.attach(form, form.scene());
     const vexel::qt::EndOnSignals ending(window);
     window.loadAndShow();

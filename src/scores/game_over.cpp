@@ -38,6 +38,8 @@ void Form1::Lost()
         storeScores(unnamed, {});
         const std::string typed =
             host_.inputBox("You lost, but you have set a new high score! What is your name?", "Vexel");
+        if (recorder_)
+            recorder_->named(typed);
         state_.highScores =
             scores::withRecord(state_.highScores, record, state_.score, scores::holderName(typed));
         // On disk before it is shown.
@@ -46,6 +48,10 @@ void Form1::Lost()
     }
     saveScores();
     showRecordsWarnings();
+    // The replay is written once the game's dialogs are closed and the
+    // records are safe, and before the next game replaces this one.
+    if (recorder_)
+        recorder_->gameOver(state_);
     // Rebuilds the window and runs Form_Load: the next game is ready,
     // paused, when this returns.
     host_.reload();

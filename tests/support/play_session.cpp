@@ -22,8 +22,8 @@ bool twoWayShows(int gun)
     return side == 1 || side == 3;
 }
 
-// The key that steps out of the line of a bullet closing in on the player,
-// or 0 when there is none.
+} // namespace
+
 int dodge(const Scene& scene, const GameState& state)
 {
     const float left = 50.0F + 24.0F * static_cast<float>(state.playerCol);
@@ -44,6 +44,8 @@ int dodge(const Scene& scene, const GameState& state)
     }
     return 0;
 }
+
+namespace {
 
 class Checker {
 public:
@@ -124,6 +126,8 @@ SessionResult playSession(const SessionPlan& plan)
         }
     };
     host.queueAnswer(name());
+    if (plan.setUp)
+        plan.setUp({form, state, random, host});
     host.show();
 
     const int arrows[] = {keys::Left, keys::Up, keys::Right, keys::Down};

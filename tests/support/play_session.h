@@ -4,7 +4,24 @@
 #include <functional>
 #include <string>
 
+namespace vexel {
+class DefaultRandom;
+class Form1;
+class Scene;
+class WindowHost;
+struct GameState;
+} // namespace vexel
+
 namespace vexel::testsupport {
+
+// The session's game and what it plays with; they live until playSession
+// returns.
+struct SessionGame {
+    Form1& form;
+    const GameState& state;
+    const DefaultRandom& random;
+    const WindowHost& window;
+};
 
 // A long stretch of play by a scripted player: mostly dodging bullets,
 // sometimes wandering, pausing, switching options, opening the high scores
@@ -18,6 +35,8 @@ struct SessionPlan {
     std::string scoresPath;
     // Runs after every delivered tick, with the count so far.
     std::function<void(long delivered)> afterTick;
+    // Runs once, before the first game is loaded.
+    std::function<void(const SessionGame& game)> setUp;
 };
 
 struct SessionResult {
@@ -33,5 +52,9 @@ struct SessionResult {
 };
 
 SessionResult playSession(const SessionPlan& plan);
+
+// The key that steps out of the line of a bullet closing in on the player,
+// or 0 when there is none.
+int dodge(const Scene& scene, const GameState& state);
 
 } // namespace vexel::testsupport

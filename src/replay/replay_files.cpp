@@ -1,0 +1,118 @@
+#include "replay/replay_files.h"
+
+#include "replay/playback.h"
+#include "scores/atomic_file.h"
+#include "scores/file_descriptor.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <ostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexel::replay {
+
+namespace {
+
+constexpr std::string_view Extension = ".vxr";
+constexpr std::string_view Words[] = {"last", "best-4way", "best-2way"};
+
+} // namespace
+
+std::string replaysFolderFor(const std::string& scoresPath)
+{
+    const std::size_t slash = scoresPath.find_last_of('/');
+    if (slash == std::string::npos)
+        return "replays";
+    return scoresPath.substr(0, slash + 1) + "replays";
+}
+
+std::string replayPath(std::string_view nameOrPath, const std::string& folder)
+{
+    for (const std::string_view word : Words) {
+        if (nameOrPath == word)
+            return folder + "/" + std::string(word) + std::string(Extension);
+    }
+    return std::string(nameOrPath);
+}
+
+ReplayFolder::ReplayFolder(std::string folder, std::ostream& diagnostics)
+    : folder_(std::move(folder)), diagnostics_(diagnostics)
+{
+}
+
+void ReplayFolder::keep(const Replay& game, bool setRecord)
+{
+    const std::string text = writeReplay(game);
+    write("last", text);
+    if (setRecord)
+        write(game.end.twoWay ? "best-2way" : "best-4way", text);
+}
+
+void ReplayFolder::write(const std::string& name, const std::string& text)
+{
+    const std::string path = replayPath(name, folder_);
+    if (const auto failure = scores::replaceFile(path, text))
+        diagnostics_ << "vexel: cannot save the replay to " << path << ": " << scores::describe(*failure)
+                     << '\n';
+}
+
+ReadResult loadReplayFile(const std::string& path)
+{
+    ReadResult result;
+    auto fail = [&](const std::string& why) {
+        result.error = "cannot read " + path + ": " + why;
+        return result;
+    };
+    // Non-blocking, so that a FIFO at the path cannot hang the reader; it
+    // is turned away below as not a regular file.
+    scores::FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!fd.valid())
+        return fail(std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        return fail(std::strerror(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail("not a regular file");
+
+    // One byte more than a replay may have, so that the reader sees that
+    // the file is too big without the rest ever being read.
+    std::string text(static_cast<std::size_t>(std::min<off_t>(info.st_size, MaxFileBytes)) + 1, '\0');
+    std::size_t filled = 0;
+    while (filled < text.size()) {
+        const ssize_t got = ::read(fd.get(), text.data() + filled, text.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail(std::strerror(errno));
+        if (got == 0)
+            break;
+        filled += static_cast<std::size_t>(got);
+        if (filled == text.size() && text.size() <= MaxFileBytes)
+            text.resize(std::min(text.size() * 2, MaxFileBytes + 1));
+    }
+    text.resize(filled);
+    result = readReplay(text);
+    if (!result.replay)
+        result.error = path + ": " + result.error;
+    return result;
+}
+
+int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err)
+{
+    const ReadResult read = loadReplayFile(path);
+    if (!read.replay) {
+        err << "vexel: " << read.error << '\n';
+        return VerifyUnreadable;
+    }
+    Playback playback(*read.replay);
+    const Outcome outcome = playback.run();
+    out << describe(outcome.played) << '\n';
+    if (outcome.matches())
+        return VerifyMatches;
+    err << "vexel: " << path << " does not match its recorded end: " << outcome.mismatch << '\n';
+    return VerifyDiffers;
+}
+
+} // namespace vexel::replay

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "replay/replay.h"
+#include "replay/replay_format.h"
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace vexel::replay {
+
+// The replays live in a folder "replays" beside the records file: by
+// default $XDG_DATA_HOME/vexel/replays.
+std::string replaysFolderFor(const std::string& scoresPath);
+
+// "last", "best-4way" and "best-2way" name the kept replays in the folder;
+// anything else is a path as it stands.
+std::string replayPath(std::string_view nameOrPath, const std::string& folder);
+
+// Keeps the lost games: every one as last.vxr, and one that beat its
+// mode's record also as best-4way.vxr or best-2way.vxr. Each file is
+// replaced whole or not at all; a failure is reported and play goes on.
+class ReplayFolder {
+public:
+    ReplayFolder(std::string folder, std::ostream& diagnostics);
+
+    void keep(const Replay& game, bool setRecord);
+    const std::string& folder() const { return folder_; }
+
+private:
+    void write(const std::string& name, const std::string& text);
+
+    std::string folder_;
+    std::ostream& diagnostics_;
+};
+
+// Reads and checks a replay file, reading no more than a replay can hold.
+// The error names the path.
+ReadResult loadReplayFile(const std::string& path);
+
+// The status `vexel --verify` exits with.
+inline constexpr int VerifyMatches = 0;
+inline constexpr int VerifyDiffers = 1;
+inline constexpr int VerifyUnreadable = 2;
+
+// Plays the file with no window and prints "score N, level L, 4-way,
+// T ticks" for the game it came to; a file that cannot be read prints
+// nothing there. Reasons go to err.
+int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err);
+
+} // namespace vexel::replay
