@@ -1,8 +1,8 @@
-// Runs the score-file fuzz body without libFuzzer, so that any compiler can
-// build it into the test suite: first over every file of the seed corpus,
-// then over inputs made by mutating those seeds with a fixed-seed generator.
+// Runs a fuzz body without libFuzzer, so that any compiler can build it
+// into the test suite: first over every file of the seed corpus, then over
+// inputs made by mutating those seeds with a fixed-seed generator.
 //
-//   vexel_fuzz_smoke_score_file CORPUS_DIR [COUNT [SEED]]
+//   vexel_fuzz_smoke_NAME CORPUS_DIR [COUNT [SEED]]
 
 #include <cstdint>
 #include <cstdio>
@@ -23,7 +23,7 @@ int run(const std::string& input)
     return LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.data()), input.size());
 }
 
-// Pieces that the reader and the name handling treat specially.
+// Pieces that the readers and the name handling treat specially.
 const char* const Fragments[] = {
     "\"",
     "\r",
@@ -42,6 +42,15 @@ const char* const Fragments[] = {
     "0000",
     "ZUVO ",
     ",",
+    // The replay format's words, escapes and limits.
+    " @",
+    " key ",
+    " name \"",
+    "\\x",
+    "vexel-replay 1\n",
+    "end score ",
+    "4294967296",
+    "4000000001",
 };
 
 std::string mutate(std::string input, std::mt19937& engine)
@@ -107,6 +116,6 @@ int main(int argc, char** argv)
 
     // The body aborts on the first broken promise, so reaching this line
     // means every input passed.
-    std::printf("score file fuzz smoke: %zu seeds and %ld mutated inputs checked\n", seeds.size(), count);
+    std::printf("fuzz smoke: %zu seeds and %ld mutated inputs checked\n", seeds.size(), count);
     return 0;
 }

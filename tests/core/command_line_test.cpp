@@ -80,6 +80,16 @@ TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
 
     EXPECT_TRUE(parseCommandLine({"vexel", "--seed=1"}).autoPause);
     EXPECT_FALSE(parseCommandLine({"vexel", "--no-auto-pause", "--seed=1"}).autoPause);
+    // A replay to watch or to check: a path or a word, kept as given.
+    const CommandLine watch = parseCommandLine({"vexel", "--replay", "last", "--scores-file=s.ini"});
+    EXPECT_EQ(watch.action, CommandLine::Action::Run);
+    EXPECT_EQ(watch.replayFile, "last");
+    EXPECT_EQ(watch.verifyFile, std::nullopt);
+    EXPECT_EQ(parseCommandLine({"vexel", "--verify=-odd.vxr"}).verifyFile, "-odd.vxr");
+    EXPECT_EQ(outcome({"--replay"}), "error: option '--replay' needs a replay file");
+    EXPECT_EQ(outcome({"--verify="}), "error: option '--verify' needs a replay file");
+    EXPECT_EQ(outcome({"--verify", "a.vxr", "--replay", "b.vxr"}),
+              "error: options '--replay' and '--verify' cannot be used together");
 
     const char* argv[] = {"/usr/games/vexel", "--seed=5"};
     EXPECT_EQ(parseCommandLine(2, argv).toolkitArguments, std::vector<std::string>{"/usr/games/vexel"});

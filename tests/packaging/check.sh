@@ -128,8 +128,10 @@ desktop)
     quiet_ok desktop-file-validate "$entry"
     # The launcher must name what is really installed, or it opens nothing
     # and shows a generic icon; the validator cannot know either.
-    exec_program=$(desktop_key "$entry" Exec | cut -d' ' -f1)
-    [ -x "$prefix/$bindir/$exec_program" ] || fail "Exec=$exec_program is not in $bindir"
+    # The entry's own Exec and those of its actions alike.
+    for exec_program in $(sed -n 's/^Exec=//p' "$entry" | cut -d' ' -f1); do
+        [ -x "$prefix/$bindir/$exec_program" ] || fail "Exec=$exec_program is not in $bindir"
+    done
     icon=$(desktop_key "$entry" Icon)
     [ -f "$prefix/$datadir/icons/hicolor/scalable/apps/$icon.svg" ] || fail "Icon=$icon has no scalable icon"
     [ -f "$prefix/$datadir/icons/hicolor/48x48/apps/$icon.png" ] || fail "Icon=$icon has no 48x48 icon"
