@@ -82,10 +82,12 @@ void startRunning(Rig& rig)
 
 } // namespace
 
-Rig::Rig()
+Rig::Rig(bool recorded)
 {
     host.setRecording(false);
     form_ = std::make_unique<Form1>(state, host, random, records_, diagnostics);
+    if (recorded)
+        form_->record(recorder_);
     host.attach(*form_);
 }
 

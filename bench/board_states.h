@@ -6,6 +6,7 @@
 #include "ui/random_source.h"
 
 #include "memory_store.h"
+#include "replay/recorder.h"
 
 #include <cstdint>
 #include <memory>
@@ -17,7 +18,8 @@ namespace vexel::bench {
 // A running game in a headless window, with its records in memory.
 class Rig {
 public:
-    Rig();
+    // A recorded rig follows its games as the game executable does.
+    explicit Rig(bool recorded = false);
     Rig(const Rig&) = delete;
     Rig& operator=(const Rig&) = delete;
 
@@ -38,6 +40,7 @@ public:
 private:
     testsupport::MemoryStore records_;
     std::unique_ptr<Form1> form_;
+    replay::Recorder recorder_{random, {}, diagnostics};
     Scene savedScene_;
     GameState savedState_;
 };

@@ -11,15 +11,18 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <string>
 
 namespace {
 
 using vexel::bench::Rig;
 
-template <void (*Make)(Rig&)> void tickBenchmark(benchmark::State& state)
+// Recorded: the game follows a recorder, as in the game executable, so that
+// the cost of recording shows as the difference between the two.
+void tickBenchmark(benchmark::State& state, void (*make)(Rig&), bool recorded)
 {
-    Rig rig;
-    Make(rig);
+    Rig rig(recorded);
+    make(rig);
     rig.snapshot();
     const int bulletsAtStart = vexel::bench::visibleBullets(rig.form().scene());
     const int chargingAtStart = vexel::bench::chargingGuns(rig.form().scene());
@@ -45,17 +48,25 @@ template <void (*Make)(Rig&)> void tickBenchmark(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(tickBenchmark<vexel::bench::makeIdle>)
-    ->Name("Tick/idle")
-    ->UseManualTime()
-    ->Unit(benchmark::kNanosecond);
-BENCHMARK(tickBenchmark<vexel::bench::makeBusy>)
-    ->Name("Tick/busy")
-    ->UseManualTime()
-    ->Unit(benchmark::kNanosecond);
-BENCHMARK(tickBenchmark<vexel::bench::makeTwoWay>)
-    ->Name("Tick/two_way")
-    ->UseManualTime()
-    ->Unit(benchmark::kNanosecond);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    struct Board {
+        const char* name;
+        void (*make)(Rig&);
+    };
+    for (const Board board : {Board{"idle", vexel::bench::makeIdle}, Board{"busy", vexel::bench::makeBusy},
+                              Board{"two_way", vexel::bench::makeTwoWay}}) {
+        for (const bool recorded : {false, true}) {
+            const std::string name = std::string("Tick/") + board.name + (recorded ? "/recorded" : "");
+            benchmark::RegisterBenchmark(name.c_str(), tickBenchmark, board.make, recorded)
+                ->UseManualTime()
+                ->Unit(benchmark::kNanosecond);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,6 +4,7 @@
 // and read again unchanged. Replays small enough to play quickly are then
 // played, which must end within the ticks they record.
 
+#include "fuzz_check.h"
 #include "replay/playback.h"
 #include "replay/replay_format.h"
 
@@ -18,13 +19,7 @@ namespace {
 
 namespace rp = vexel::replay;
 
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "replay fuzz: %s\n", what);
-        std::abort();
-    }
-}
+using vexel::fuzz::require;
 
 // "line N: ..." with N a line the input has, or one past its last.
 bool namesALine(const std::string& error, std::string_view text)

@@ -8,6 +8,8 @@
 // length n of the typed name (modulo 32), then n bytes of name, then the
 // file's bytes. Shorter inputs are padded with zeros.
 
+#include "fuzz_check.h"
+
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "headless/headless_host.h"
@@ -33,13 +35,7 @@ namespace {
 
 namespace sc = vexel::scores;
 
-void require(bool condition, const char* what)
-{
-    if (!condition) {
-        std::fprintf(stderr, "score file fuzz: %s\n", what);
-        std::abort();
-    }
-}
+using vexel::fuzz::require;
 
 struct Input {
     bool twoWay = false;

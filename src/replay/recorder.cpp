@@ -74,7 +74,8 @@ void Recorder::named(std::string_view typed)
 
 void Recorder::add(Event event)
 {
-    if (tooLarge_ != nullptr)
+    // Nothing before the first load belongs to a game.
+    if (tooLarge_ != nullptr || state_ == nullptr)
         return;
     if (game_.events.size() >= MaxEvents || ticks_ > MaxTicks) {
         giveUp("it is longer than a replay can hold");
@@ -96,6 +97,8 @@ void Recorder::giveUp(const char* why)
 
 void Recorder::gameOver(const GameState& state)
 {
+    if (state_ == nullptr)
+        return;
     if (ticks_ > MaxTicks)
         giveUp("it is longer than a replay can hold");
     if (tooLarge_ != nullptr) {
