@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release benchmarks with the `bench` preset and runs them all:
-# the tick, painting one frame, the real window's timer, and start-up and
-# peak memory against an empty window. Figures print as they come.
+# the tick (with and without recording), checking a long replay, painting
+# one frame, the real window's timer, and start-up and peak memory against
+# an empty window. Figures print as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -19,8 +20,11 @@ cmake --build "$build" -j"${VEXEL_JOBS:-2}"
 echo "== machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) =="
 aggregate=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true)
 
-echo "== one tick, headless (time per tick) =="
+echo "== one tick, headless (time per tick), and what recording adds to it =="
 "$build/bench/vexel_bench_tick" "${aggregate[@]}"
+
+echo "== checking a replay of a 30,000-tick game, as vexel --verify does =="
+"$build/bench/vexel_bench_verify" "${aggregate[@]}"
 
 echo "== painting one whole frame offscreen =="
 "$build/bench/vexel_bench_paint" "${aggregate[@]}"
