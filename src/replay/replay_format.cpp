@@ -229,6 +229,15 @@ private:
     {
         if (current_.substr(0, 4) == "end ")
             return end();
+        // Judged by its first field first, so that a line that is no event
+        // at all is called that.
+        const std::string_view first = current_.substr(0, current_.find(' '));
+        const std::optional<std::uint64_t> tick = number(first, MaxTicks);
+        if (!tick) {
+            if (!first.empty() && first.find_first_not_of("0123456789") == std::string_view::npos)
+                return fail(line_, "the tick must be a whole number from 0 to " + std::to_string(MaxTicks));
+            return fail(line_, "expected an event ('TICK key|option|high-scores|name ...') or the end line");
+        }
         Event event;
         // The check comes last: " @DRAWN SQUARE". A name may hold " @"
         // itself, so the last one counts.
@@ -250,12 +259,6 @@ private:
         const std::string_view body = current_.substr(0, at);
         std::array<std::string_view, 4> f;
         const std::size_t count = fields(body, f);
-        const std::optional<std::uint64_t> tick = number(f[0], MaxTicks);
-        if (!tick) {
-            if (count >= 2 && !f[0].empty() && f[0].find_first_not_of("0123456789") == std::string_view::npos)
-                return fail(line_, "the tick must be a whole number from 0 to " + std::to_string(MaxTicks));
-            return fail(line_, "expected an event ('TICK key|option|high-scores|name ...') or the end line");
-        }
         if (replay_.events.size() >= MaxEvents)
             return fail(line_, "more than " + std::to_string(MaxEvents) + " events");
 

@@ -255,7 +255,7 @@ TEST(Replay, TextIsReadAsWrittenAndDamageIsNamedByLine)
         {head + "0  key 13 0 @0 60\n" + end, "line 7: unknown event ''"},
         {head + "0 jump @0 60\n" + end, "line 7: unknown event 'jump'"},
         {head + "0 option 3-way @0 60\n" + end, "line 7: expected 'TICK option"},
-        {head + "garbage\n" + end, "line 7: "},
+        {head + "garbage @0 60\n" + end, "line 7: expected an event"},
         {head + "0 name \"a\"b\" @0 60\n" + end, "line 7: the name holds a character that must be escaped"},
         {head + "0 name \"\\q\" @0 60\n" + end, "line 7: a broken escape"},
         {head + "0 name \"" + std::string(65, 'n') + "\" @0 60\n" + end,
