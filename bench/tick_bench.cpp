@@ -11,7 +11,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <string>
 
 namespace {
 
@@ -90,26 +89,19 @@ void recordingCost(benchmark::State& state, void (*make)(Rig&))
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    struct Board {
-        const char* name;
-        void (*make)(Rig&);
-    };
-    for (const Board board : {Board{"idle", vexel::bench::makeIdle}, Board{"busy", vexel::bench::makeBusy},
-                              Board{"two_way", vexel::bench::makeTwoWay}}) {
-        benchmark::RegisterBenchmark((std::string("Tick/") + board.name).c_str(), tickBenchmark, board.make)
-            ->UseManualTime()
-            ->Unit(benchmark::kNanosecond);
-        benchmark::RegisterBenchmark((std::string("Tick/") + board.name + "/recording_cost").c_str(),
-                                     recordingCost, board.make)
-            ->UseManualTime()
-            ->Unit(benchmark::kNanosecond);
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+// Each board plain, and with recording's cost beside it.
+#define VEXEL_TICK_BENCHMARKS(board, make)                                                                   \
+    BENCHMARK_CAPTURE(tickBenchmark, board, make)                                                            \
+        ->Name("Tick/" #board)                                                                               \
+        ->UseManualTime()                                                                                    \
+        ->Unit(benchmark::kNanosecond);                                                                      \
+    BENCHMARK_CAPTURE(recordingCost, board, make)                                                            \
+        ->Name("Tick/" #board "/recording_cost")                                                             \
+        ->UseManualTime()                                                                                    \
+        ->Unit(benchmark::kNanosecond)
+
+VEXEL_TICK_BENCHMARKS(idle, vexel::bench::makeIdle);
+VEXEL_TICK_BENCHMARKS(busy, vexel::bench::makeBusy);
+VEXEL_TICK_BENCHMARKS(two_way, vexel::bench::makeTwoWay);
+
+BENCHMARK_MAIN();
