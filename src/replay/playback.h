@@ -61,8 +61,15 @@ private:
     class Unwritten final : public scores::RecordStore {
     public:
         scores::LoadResult load() const override;
-        std::optional<scores::WriteFailure> save(std::string_view) override { return std::nullopt; }
         std::string where() const override { return "replay"; }
+
+    protected:
+        scores::SaveResult store(std::string_view table, std::string_view) override
+        {
+            scores::SaveResult kept;
+            kept.table = table;
+            return kept;
+        }
     };
 
     bool stop(std::uint32_t line, std::string why);
