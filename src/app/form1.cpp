@@ -62,7 +62,7 @@ void Form1::Form_Load()
     state_.playerRow = 5;
 
     host_.setTimerEnabled(false);
-    host_.setCaption(caption::Startup);
+    host_.setCaption(caption::paused(0));
     setGrid(1);
 
     if (isOn(state_.showBadSquares))

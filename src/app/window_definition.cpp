@@ -20,7 +20,7 @@ void defineTemplates(Scene& scene)
 
 void applyDefinition(WindowHost& host)
 {
-    host.setCaption(caption::Initial);
+    host.setCaption(caption::running(0));
     for (MenuItem item : {MenuItem::ShowBadSquares, MenuItem::ShowLevel, MenuItem::TwoWay})
         host.setChecked(item, false);
     host.setTimerEnabled(true);

@@ -1,32 +1,25 @@
 #include "player/caption.h"
 
+#include "ui/texts.h"
+
 namespace vexel::caption {
 
-std::string numberText(int value)
-{
-    return " " + std::to_string(value);
-}
-
-namespace {
-std::string points(int score)
-{
-    return numberText(score) + (score == 1 ? " point" : " points");
-}
-} // namespace
+// Each caption is one text with its count, so that a language can put the
+// number where it belongs and pick the plural form the number asks for.
 
 std::string running(int score)
 {
-    return "Vexel:" + points(score);
+    return translate("Caption", "Vexel: %n point(s)", nullptr, score);
 }
 
 std::string levelSuffix(int level)
 {
-    return " at Level" + numberText(level);
+    return fill(translate("Caption", " at Level %1"), {std::to_string(level)});
 }
 
 std::string paused(int score)
 {
-    return "Vexel: Paused (press Enter to play) with" + points(score);
+    return translate("Caption", "Vexel: Paused (press Enter to play) with %n point(s)", nullptr, score);
 }
 
 std::string runningWithLevel(int score, int level, bool showLevel)

@@ -4,12 +4,10 @@
 
 namespace vexel::caption {
 
+// The two captions a game begins with, in English: running(0) and paused(0)
+// give them in the player's language.
 inline constexpr const char* Initial = "Vexel: 0 points";
 inline constexpr const char* Startup = "Vexel: Paused (press Enter to play) with 0 points";
-
-// " 12": the blank stands where a sign would, and puts the one space between
-// the word before and the number.
-std::string numberText(int value);
 
 std::string running(int score);
 std::string levelSuffix(int level);

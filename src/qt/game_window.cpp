@@ -53,7 +53,7 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     board_->setFocus();
     // The rest of the definition, the timer above all, is applied when the
     // game is loaded: nothing may tick before there is a board.
-    setCaption(caption::Initial);
+    setCaption(caption::running(0));
 }
 
 GameWindow::~GameWindow() = default;
