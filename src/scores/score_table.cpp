@@ -61,11 +61,13 @@ long decode(std::string_view text, std::size_t pos, std::size_t& length)
 }
 
 // Characters that would break the name's line or, as the bidirectional
-// embeddings, overrides and isolates do, reorder the text shown after it.
+// marks, embeddings, overrides and isolates do, reorder the text shown after
+// it or hide themselves in it.
 bool isControl(long code)
 {
     return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029 ||
-           (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+           code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+           (code >= 0x2066 && code <= 0x2069);
 }
 
 struct Entry {

@@ -119,6 +119,8 @@ TEST_F(GameOverTest, HolderNamesAreFiveCharacters)
         {"日本語のなまえ", "日本語のな"},
         // Bidirectional controls would reorder the display after the name.
         {"a\u202Eb\u2066c\u2069", "a b c"},
+        // So would the three marks, unseen.
+        {"\u061C\u200E\u200Fab", "   ab"},
         {"", "     "},
         // Each byte that begins no well-formed character stands for one.
         {"\xff\xfe\xc3(\xe2\x82", "\uFFFD\uFFFD\uFFFD(\uFFFD"},
