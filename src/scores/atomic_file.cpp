@@ -155,8 +155,19 @@ int lockBeside(const std::string& path, std::optional<FileDescriptor>& lock)
     return 0;
 }
 
+WriteFailure failureIn(const std::string& folder, WriteStep step, int error)
+{
+    // The reason alone does not tell a folder the player may not write from
+    // a file in it that someone else owns; the folder's own permission does.
+    const bool refused = (error == EACCES || error == EPERM || error == EROFS) &&
+                         ::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0;
+    return WriteFailure{step, error, refused ? folder : std::string()};
+}
+
 std::string describe(const WriteFailure& failure)
 {
+    if (!failure.folder.empty())
+        return "the folder " + failure.folder + " cannot be written: " + std::strerror(failure.error);
     // In the order of WriteStep.
     static constexpr const char* Steps[] = {"create folder", "lock",   "file not writable", "open", "write",
                                             "fsync",         "rename", "folder fsync"};
@@ -183,15 +194,15 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
         temporary = folder + '/' + temporaryPrefix(baseOf(path)) + "XXXXXX";
         raw = ::mkostemp(temporary.data(), O_CLOEXEC);
         if (raw < 0)
-            return WriteFailure{WriteStep::Open, errno};
+            return failureIn(folder, WriteStep::Open, errno);
         named = true;
     }
     FileDescriptor fd(raw);
 
-    auto fail = [&temporary](WriteStep step, int error) {
+    auto fail = [&temporary, &folder](WriteStep step, int error) {
         if (!temporary.empty())
             ::unlink(temporary.c_str());
-        return WriteFailure{step, error};
+        return step == WriteStep::Open ? failureIn(folder, step, error) : WriteFailure{step, error};
     };
 
     // Only root may give a file away; chown comes before chmod, which it

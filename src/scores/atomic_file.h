@@ -24,10 +24,18 @@ enum class WriteStep {
 struct WriteFailure {
     WriteStep step;
     int error; // errno
+    // Set when what failed is a new file in this folder, which may not be
+    // written: the one thing there the player can mend.
+    std::string folder = {};
     bool operator==(const WriteFailure&) const = default;
 };
 
-// "write: No space left on device": the step, then the system's reason.
+// The failure of a step that makes a new file in folder, naming the folder
+// when it is the folder that refuses it.
+WriteFailure failureIn(const std::string& folder, WriteStep step, int error);
+
+// "write: No space left on device": the step, then the system's reason; or
+// "the folder /x cannot be written: Permission denied".
 std::string describe(const WriteFailure& failure);
 
 // What a replaced file keeps of the old one: its permission bits, and its

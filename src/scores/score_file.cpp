@@ -144,7 +144,7 @@ SaveResult ScoreFile::store(std::string_view table, std::string_view provisional
         if (const int error = makeFolders(parentOf(target.path)))
             return failed({WriteStep::CreateFolder, error});
         if (const int error = lockBeside(target.path, lock))
-            return failed({WriteStep::Lock, error});
+            return failed(failureIn(parentOf(target.path), WriteStep::Lock, error));
         // Read again under the lock: another copy of the game may have
         // saved a record since this one last looked.
         stored = readTarget(target, info);

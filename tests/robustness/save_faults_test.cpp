@@ -97,37 +97,54 @@ TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
     fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
                                     fs::perms::group_read | fs::perms::others_read);
     const fs::path records = dir.path() / "records";
-    fs::create_directory(records);
+    // A folder where no game has saved yet, so no lock file waits there.
+    const fs::path fresh = dir.path() / "fresh";
+    const fs::path replays = dir.path() / "replays";
+    for (const fs::path& folder : {records, fresh, replays})
+        fs::create_directory(folder);
     ScoreFile file((records / "vexel.ini").string());
     ASSERT_TRUE(saved(file, OldTable));
     // Writable by anyone, so that the folder is all that stands in the way.
     fs::permissions(file.path(), fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
                                                     fs::perms::others_exec));
     const std::string before = readBytes(file.path());
+    ScoreFile unlocked((fresh / "vexel.ini").string());
     // A data folder that does not exist yet, under a parent it cannot be
     // created in.
     ScoreFile unreachable((records / "new" / "vexel.ini").string());
-    fs::permissions(records, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                                 fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    for (const fs::path& folder : {records, fresh, replays})
+        fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
 
     const ChildResult child = runInChild([&](int fd) {
         // Root writes anywhere; the test means an ordinary player.
         if (::geteuid() == 0 && !dropPrivileges())
             return 77;
-        const std::string first = outcome(file);
-        const std::string second = outcome(unreachable);
+        std::string seen;
+        for (ScoreFile* attempt : {&file, &unlocked, &unreachable})
+            seen += outcome(*attempt) + "|";
+        const auto replay = scores::replaceFile((replays / "last.vxr").string(), "vexel replay\n");
+        seen += replay ? scores::describe(*replay) : "ok";
         // The records stay readable to the one who cannot write them.
         const bool readable = file.load().table == OldTable;
-        report(fd, first + "|" + second + "|" + (readable ? "readable" : "unreadable"));
+        report(fd, seen + "|" + (readable ? "readable" : "unreadable"));
         return 0;
     });
     if (child.exited && child.status == 77)
         GTEST_SKIP() << "cannot give up root here";
     ASSERT_TRUE(child.exited);
     const std::string denied = std::strerror(EACCES);
-    EXPECT_EQ(child.message, "open: " + denied + "|create folder: " + denied + "|readable");
+    // What the player can mend is named: the folder, whether its lock file
+    // is there yet or not, for the records and the replays alike.
+    const auto folderDenied = [&](const fs::path& folder) {
+        return "the folder " + folder.string() + " cannot be written: " + denied;
+    };
+    EXPECT_EQ(child.message, folderDenied(records) + "|" + folderDenied(fresh) + "|create folder: " + denied +
+                                 "|" + folderDenied(replays) + "|readable");
     EXPECT_EQ(readBytes(file.path()), before);
     EXPECT_EQ(entries(records), onlyTheFile());
+    EXPECT_TRUE(entries(fresh).empty());
+    EXPECT_TRUE(entries(replays).empty());
 }
 
 TEST(SaveFaults, AFolderInPlaceOfTheFileFailsAfterWritingAndLeavesNoTemporary)
