@@ -24,7 +24,37 @@ int centred(int start, int length, int size, int low, int high)
     return std::max(low, std::min(start + (length - size) / 2, high - size + 1));
 }
 
+// The number of UTF-16 units that the first `characters` code points of
+// text take.
+qsizetype unitsOf(const QString& text, qsizetype characters)
+{
+    qsizetype at = 0;
+    for (; characters > 0 && at < text.size(); --characters)
+        at += text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+    return at;
+}
+
 } // namespace
+
+CharacterLimit::CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+
+QValidator::State CharacterLimit::validate(QString& input, int& pos) const
+{
+    qsizetype excess = input.toUcs4().size() - limit_;
+    // What went over the limit came in just before the cursor: its end goes.
+    while (excess > 0 && pos > 0) {
+        const int length =
+            pos >= 2 && input[pos - 1].isLowSurrogate() && input[pos - 2].isHighSurrogate() ? 2 : 1;
+        input.remove(pos - length, length);
+        pos -= length;
+        --excess;
+    }
+    if (excess > 0) {
+        input.truncate(unitsOf(input, limit_));
+        pos = std::min(pos, static_cast<int>(input.size()));
+    }
+    return Acceptable;
+}
 
 std::optional<QPoint> placeBeside(const QRect& windowFrame, const QSize& dialogFrame, const QRect& available)
 {

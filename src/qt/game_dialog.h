@@ -5,12 +5,14 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QValidator>
 
 #include <optional>
 #include <unordered_map>
 
 class QDialog;
 class QKeyEvent;
+class QString;
 class QWidget;
 
 namespace vexel::qt {
@@ -54,6 +56,20 @@ private:
     QDialog& dialog_;
     QElapsedTimer opened_;
     std::unordered_map<int, KeyState> keys_;
+};
+
+// Keeps a line edit to a number of characters counted as the stored name
+// counts them, in code points: a length limit on the field itself counts
+// UTF-16 units, so a character outside the Basic Multilingual Plane would
+// use up two. Like that limit, a full field takes nothing more, and of a
+// longer paste it keeps the start.
+class CharacterLimit final : public QValidator {
+public:
+    CharacterLimit(int limit, QObject* parent);
+    State validate(QString& input, int& pos) const override;
+
+private:
+    int limit_;
 };
 
 // Runs one of the game's dialogs modally, beside the window where the

@@ -317,7 +317,7 @@ std::string GameWindow::inputBox(const std::string& prompt, const std::string& t
     // The field takes no more than the name keeps, so that the player sees
     // the limit while typing.
     if (auto* field = dialog.findChild<QLineEdit*>())
-        field->setMaxLength(static_cast<int>(scores::NameLength));
+        field->setValidator(new CharacterLimit(static_cast<int>(scores::NameLength), field));
     openDialog_ = &dialog;
     const int answer = runGameDialog(dialog, *this);
     openDialog_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -132,6 +133,7 @@ private slots:
     void dialogsTakeOnlyKeysMeantForThem();
     void menusOpenFromTheKeyboard();
     void dialogsOpenBesideTheWindow();
+    void theNameFieldCountsCharacters();
 };
 
 void GameWindowTest::initTestCase()
@@ -491,6 +493,59 @@ void GameWindowTest::dialogsOpenBesideTheWindow()
     QCOMPARE(placeBeside(QRect(100, 0, 370, 420), QSize(300, 500), wide), QPoint(478, 0));
     // No room anywhere: Qt centres it over the window.
     QCOMPARE(placeBeside(QRect(215, 90, 370, 420), box, small), std::nullopt);
+}
+
+void GameWindowTest::theNameFieldCountsCharacters()
+{
+    // Five characters, each outside the Basic Multilingual Plane and so
+    // two UTF-16 units, and a sixth.
+    const QString five = QStringLiteral("😀😁😂🤣😃"), sixth = QStringLiteral("😄");
+    struct Case {
+        QString before;
+        int cursor; // in UTF-16 units
+        QString inserted, after;
+    };
+    const Case cases[] = {
+        {{}, 0, five + sixth, five},
+        {{}, 0, QStringLiteral("Alexander"), QStringLiteral("Alexa")},
+        // A full field takes nothing more, wherever the cursor stands.
+        {QStringLiteral("abcde"), 2, QStringLiteral("X"), QStringLiteral("abcde")},
+        {five, 4, QStringLiteral("x"), five},
+        // Of a paste, the start goes in as far as there is room.
+        {QStringLiteral("ab😀"), 4, QStringLiteral("c😁d"), QStringLiteral("ab😀c😁")},
+        {QStringLiteral("😀😁"), 2, QStringLiteral("xyz🤣"), QStringLiteral("😀xyz😁")},
+    };
+    for (const Case& c : cases) {
+        QLineEdit field;
+        field.setValidator(new vexel::qt::CharacterLimit(5, &field));
+        field.setText(c.before);
+        field.setCursorPosition(c.cursor);
+        field.insert(c.inserted);
+        QCOMPARE(field.text(), c.after);
+    }
+
+    // Typed into the real name prompt, past its guard, a key at a time.
+    Game game;
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    game.state.score = 7;
+    game.aimBulletAtPlayer();
+    game.answerer.answerBy = [&](QDialog& dialog) {
+        if (qobject_cast<QInputDialog*>(&dialog) == nullptr)
+            return;
+        QTest::qWait(vexel::qt::DialogKeyGuard::DeafMs + 20);
+        for (const QString& character : {QStringLiteral("😀"), QStringLiteral("😁"), QStringLiteral("😂"),
+                                         QStringLiteral("🤣"), QStringLiteral("😃"), sixth}) {
+            QTest::sendKeyEvent(QTest::Click, dialog.windowHandle(), Qt::Key_unknown, character,
+                                Qt::NoModifier);
+            QTest::qWait(10);
+        }
+        QTest::keyClick(dialog.windowHandle(), Qt::Key_Return);
+    };
+    game.key(Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(game.form.loads() == 2, 5000);
+    std::ifstream file(game.scoreFile.path(), std::ios::binary);
+    QCOMPARE(QString::fromStdString({std::istreambuf_iterator<char>(file), {}}),
+             "\"00000007ZUVO " + five + "\"\r\n");
 }
 
 QTEST_MAIN(GameWindowTest)
