@@ -3,9 +3,13 @@
 #include "qt/key_input.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QWidget>
 
 #include <algorithm>
@@ -54,6 +58,38 @@ QValidator::State CharacterLimit::validate(QString& input, int& pos) const
         pos = std::min(pos, static_cast<int>(input.size()));
     }
     return Acceptable;
+}
+
+int titleBarWidth(const QString& title)
+{
+    // Window managers draw titles in a bold face, often larger than the
+    // application's: the bold title-bar font gives some room to spare.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    // The icon and three buttons, each about a line and a half square, and
+    // a line's height of frame and gaps on either side.
+    const int line = metrics.height();
+    return metrics.horizontalAdvance(title) + 4 * line * 3 / 2 + 2 * line;
+}
+
+void fitTitle(QDialog& dialog)
+{
+    // Some dialogs make their layout only when first sized.
+    dialog.adjustSize();
+    const int width = titleBarWidth(dialog.windowTitle());
+    // Message and input boxes size themselves from their layouts when
+    // shown, over any minimum set on the dialog, so the width goes into the
+    // layout: an empty row of no height at its foot.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    } else if (auto* box = qobject_cast<QBoxLayout*>(dialog.layout())) {
+        box->addSpacerItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed));
+    } else {
+        dialog.setMinimumWidth(std::max(dialog.minimumWidth(), width));
+    }
+    dialog.adjustSize();
 }
 
 std::optional<QPoint> placeBeside(const QRect& windowFrame, const QSize& dialogFrame, const QRect& available)
@@ -125,7 +161,7 @@ bool DialogKeyGuard::eventFilter(QObject* watched, QEvent* event)
 
 int runGameDialog(QDialog& dialog, const QWidget& window)
 {
-    dialog.adjustSize();
+    fitTitle(dialog);
     // The dialog's frame is not known before it is shown; the window's own
     // is the best guess for it.
     const QSize decoration = window.frameGeometry().size() - window.geometry().size();

@@ -72,6 +72,14 @@ private:
     int limit_;
 };
 
+// How wide a dialog must be for a window manager's title bar to show its
+// whole title beside the window's icon and three buttons.
+int titleBarWidth(const QString& title);
+
+// Sizes the dialog, widened where it is narrower than titleBarWidth of
+// its title; what is inside keeps its layout.
+void fitTitle(QDialog& dialog);
+
 // Runs one of the game's dialogs modally, beside the window where the
 // screen has room and behind a DialogKeyGuard. Returns the dialog's result.
 int runGameDialog(QDialog& dialog, const QWidget& window);

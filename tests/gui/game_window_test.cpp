@@ -23,6 +23,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 using vexel::MenuItem;
@@ -41,6 +42,7 @@ struct DialogAnswerer {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         unsigned long ticksWhenSeen = 0, droppedWhenSeen = 0, ticksWhenAnswered = 0, droppedWhenAnswered = 0;
         QRect frame;
+        int width = 0;
     };
     std::vector<Seen> seen;
     QString typed; // into an input box
@@ -58,6 +60,7 @@ struct DialogAnswerer {
             current_ = dialog;
             Seen s{dialog->windowTitle(),      {}, {}, window.ticksDelivered(),
                    window.droppedDeliveries(), 0,  0,  dialog->frameGeometry()};
+            s.width = dialog->width();
             if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
                 s.text = box->text();
                 s.icon = box->icon();
@@ -86,18 +89,31 @@ private:
     QDialog* current_ = nullptr;
 };
 
-// One game in a window of its own, with its records in a fresh folder.
+// The width a window manager's title bar needs for the whole title: the
+// title in a bold face of the title-bar font, the window's icon and three
+// buttons of a line and a half each, and a line of frame at either end.
+int titleBarNeeds(const QString& title)
+{
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+// One game in a window of its own, with its records in a fresh folder
+// unless given another path.
 struct Game {
     QTemporaryDir folder;
     vexel::GameState state;
     vexel::DefaultRandom random;
-    vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
+    vexel::scores::ScoreFile scoreFile;
     std::ostringstream diagnostics;
     GameWindow window;
     vexel::Form1 form{state, window, random, scoreFile, diagnostics};
     DialogAnswerer answerer{window};
 
-    Game()
+    explicit Game(const std::optional<std::string>& records = std::nullopt)
+        : scoreFile(records.value_or(folder.filePath(QStringLiteral("vexel.ini")).toStdString()))
     {
         window.attach(form, form.scene());
         window.loadAndShow();
@@ -133,6 +149,7 @@ private slots:
     void dialogsTakeOnlyKeysMeantForThem();
     void menusOpenFromTheKeyboard();
     void dialogsOpenBesideTheWindow();
+    void boxesShowTheirWholeTitles();
     void theNameFieldCountsCharacters();
 };
 
@@ -493,6 +510,32 @@ void GameWindowTest::dialogsOpenBesideTheWindow()
     QCOMPARE(placeBeside(QRect(100, 0, 370, 420), QSize(300, 500), wide), QPoint(478, 0));
     // No room anywhere: Qt centres it over the window.
     QCOMPARE(placeBeside(QRect(215, 90, 370, 420), box, small), std::nullopt);
+}
+
+void GameWindowTest::boxesShowTheirWholeTitles()
+{
+    // Records that cannot be kept, so that a warning follows the game over.
+    Game game("/dev/null/vexel.ini");
+    QVERIFY(QTest::qWaitForWindowExposed(&game.window));
+    // A record: the name prompt, the records and the warning; then none.
+    for (const int score : {7, 0}) {
+        const auto loads = game.form.loads();
+        game.state.score = score;
+        game.aimBulletAtPlayer();
+        game.key(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(game.form.loads() == loads + 1, 2000);
+    }
+    // The replay's end box comes through the same window.
+    game.window.messageBox("The replay is over.", "Vexel Replay", vexel::MessageIcon::Information);
+
+    QStringList shown;
+    for (const DialogAnswerer::Seen& seen : game.answerer.seen) {
+        shown << seen.title + (seen.icon == QMessageBox::Warning ? " warning" : "");
+        const QString why =
+            QStringLiteral("%1: %2 < %3").arg(seen.title).arg(seen.width).arg(titleBarNeeds(seen.title));
+        QVERIFY2(seen.width >= titleBarNeeds(seen.title), qPrintable(why));
+    }
+    QCOMPARE(shown, QStringList({"Vexel", "Vexel High Scores", "Vexel warning", "Vexel", "Vexel Replay"}));
 }
 
 void GameWindowTest::theNameFieldCountsCharacters()
