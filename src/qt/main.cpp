@@ -62,12 +62,16 @@ int main(int argc, char* argv[])
     if (line.verifyFile)
         return vexel::replay::verifyReplayFile(vexel::replay::replayPath(*line.verifyFile, replaysFolder),
                                                std::cout, std::cerr);
-    vexel::replay::ReadResult watched;
+    vexel::replay::FileReadResult watched;
+    std::optional<vexel::replay::Unwatchable> unwatchable;
     if (line.replayFile) {
-        watched = vexel::replay::loadReplayFile(vexel::replay::replayPath(*line.replayFile, replaysFolder));
+        const std::string path = vexel::replay::replayPath(*line.replayFile, replaysFolder);
+        watched = vexel::replay::loadReplayFile(path);
         if (!watched.replay) {
             std::cerr << "vexel: " << watched.error << '\n';
-            return vexel::replay::VerifyUnreadable;
+            // A launcher shows no standard error: where there is a display,
+            // a box says it again.
+            unwatchable = vexel::replay::unwatchable(*line.replayFile, path, watched);
         }
     }
 
@@ -83,7 +87,8 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
-    std::optional<vexel::qt::StartupGuard> startup(std::in_place);
+    std::optional<vexel::qt::StartupGuard> startup(
+        std::in_place, unwatchable ? vexel::replay::VerifyUnreadable : 1, !unwatchable);
     QApplication application(toolkitArgc, toolkitArgv.data());
     startup.reset();
     QApplication::setApplicationName(QStringLiteral("vexel"));
@@ -91,6 +96,11 @@ int main(int argc, char* argv[])
     // title bar is the game's status line, whose texts are exact.
     QApplication::setApplicationVersion(QStringLiteral(VEXEL_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.vexel.Vexel"));
+
+    if (unwatchable) {
+        QApplication::setWindowIcon(windowIcon());
+        return vexel::qt::tellUnwatchable(unwatchable->text, unwatchable->nothingYet);
+    }
 
     vexel::GameState state;
     vexel::scores::ScoreFile scoreFile(scoresPath);

@@ -1,9 +1,12 @@
 #include "qt/replay_window.h"
 
+#include "qt/game_dialog.h"
 #include "qt/game_window.h"
 #include "replay/playback.h"
+#include "replay/replay_files.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 namespace vexel::qt {
 
@@ -14,6 +17,18 @@ int watchReplay(GameWindow& window, const replay::Replay& replay)
     window.attach(viewer, playback.scene());
     window.loadAndShow();
     return QApplication::exec();
+}
+
+int tellUnwatchable(const std::string& text, bool nothingYet)
+{
+    // The end box's title: this box stands in for the replay.
+    QMessageBox box(nothingYet ? QMessageBox::Information : QMessageBox::Warning,
+                    QStringLiteral("Vexel Replay"), QString::fromStdString(text), QMessageBox::Ok);
+    // A path is whatever was typed; none of it is markup.
+    box.setTextFormat(Qt::PlainText);
+    fitTitle(box);
+    box.exec();
+    return replay::VerifyUnreadable;
 }
 
 } // namespace vexel::qt

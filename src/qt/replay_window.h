@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vexel::replay {
 struct Replay;
 }
@@ -13,5 +15,10 @@ class GameWindow;
 // game only; nothing the viewer does reaches it but Enter, which pauses
 // and resumes the replay. No file is read or written.
 int watchReplay(GameWindow& window, const replay::Replay& replay);
+
+// Tells the viewer in a box why there is no replay to watch, and returns
+// the exit status of a replay that cannot be read once the box is closed.
+// A replay not kept yet is news, not a fault.
+int tellUnwatchable(const std::string& text, bool nothingYet);
 
 } // namespace vexel::qt

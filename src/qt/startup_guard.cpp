@@ -23,6 +23,8 @@ struct Held {
 
 QtMessageHandler previousHandler = nullptr;
 std::vector<Held> held;
+int failureStatus = 1;
+bool explainFailure = true;
 
 bool fromThePlatform(const char* category)
 {
@@ -80,15 +82,17 @@ std::string noWindowLine(const std::vector<std::string>& platformMessages, const
 void guard(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        std::vector<std::string> platform;
-        for (const Held& h : held)
-            platform.push_back(h.message.toStdString());
-        const std::string line = noWindowLine(platform, message.toStdString(), std::getenv("DISPLAY"),
-                                              std::getenv("WAYLAND_DISPLAY"));
-        std::fputs(line.c_str(), stderr);
-        std::fflush(stderr);
+        if (explainFailure) {
+            std::vector<std::string> platform;
+            for (const Held& h : held)
+                platform.push_back(h.message.toStdString());
+            const std::string line = noWindowLine(platform, message.toStdString(), std::getenv("DISPLAY"),
+                                                  std::getenv("WAYLAND_DISPLAY"));
+            std::fputs(line.c_str(), stderr);
+            std::fflush(stderr);
+        }
         // Not exit(): Qt is half made, and its destructors would run on it.
-        ::_exit(1);
+        ::_exit(failureStatus);
     }
     if (fromThePlatform(context.category))
         held.push_back({type, context.category, message});
@@ -98,8 +102,10 @@ void guard(QtMsgType type, const QMessageLogContext& context, const QString& mes
 
 } // namespace
 
-StartupGuard::StartupGuard()
+StartupGuard::StartupGuard(int status, bool explain)
 {
+    failureStatus = status;
+    explainFailure = explain;
     previousHandler = qInstallMessageHandler(guard);
 }
 

@@ -11,7 +11,9 @@ namespace vexel::qt {
 // when start-up goes well they are let through as they would have been.
 class StartupGuard {
 public:
-    StartupGuard();
+    // With explain false the program ends with status and says nothing:
+    // the window was wanted only to repeat what has already been said.
+    explicit StartupGuard(int status = 1, bool explain = true);
     ~StartupGuard();
     StartupGuard(const StartupGuard&) = delete;
     StartupGuard& operator=(const StartupGuard&) = delete;

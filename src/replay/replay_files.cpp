@@ -58,18 +58,21 @@ void ReplayFolder::write(const std::string& name, const std::string& text)
                      << '\n';
 }
 
-ReadResult loadReplayFile(const std::string& path)
+FileReadResult loadReplayFile(const std::string& path)
 {
-    ReadResult result;
+    FileReadResult result;
     auto fail = [&](const std::string& why) {
+        result.reason = why;
         result.error = "cannot read " + path + ": " + why;
         return result;
     };
     // Non-blocking, so that a FIFO at the path cannot hang the reader; it
     // is turned away below as not a regular file.
     scores::FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (!fd.valid())
+    if (!fd.valid()) {
+        result.missing = errno == ENOENT;
         return fail(std::strerror(errno));
+    }
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0)
         return fail(std::strerror(errno));
@@ -93,10 +96,26 @@ ReadResult loadReplayFile(const std::string& path)
             text.resize(std::min(text.size() * 2, MaxFileBytes + 1));
     }
     text.resize(filled);
-    result = readReplay(text);
-    if (!result.replay)
+    static_cast<ReadResult&>(result) = readReplay(text);
+    if (!result.replay) {
+        result.reason = result.error;
         result.error = path + ": " + result.error;
+    }
     return result;
+}
+
+Unwatchable unwatchable(std::string_view nameOrPath, const std::string& path, const FileReadResult& failure)
+{
+    // The kept replays are made by playing; until then there is nothing
+    // wrong, only nothing to watch.
+    if (failure.missing && nameOrPath == Words[0])
+        return {"No game has been played yet, so there is no last game to watch.", true};
+    if (failure.missing && (nameOrPath == Words[1] || nameOrPath == Words[2])) {
+        const std::string_view mode = nameOrPath == Words[1] ? "4-way" : "2-way";
+        return {"No " + std::string(mode) + " record has been set yet, so there is no record game to watch.",
+                true};
+    }
+    return {"This replay cannot be watched.\n\nFile: " + path + "\nReason: " + failure.reason, false};
 }
 
 int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err)

@@ -34,9 +34,26 @@ private:
     std::ostream& diagnostics_;
 };
 
+struct FileReadResult : ReadResult {
+    // Set when there is no replay: what is wrong, without the path that
+    // the error names.
+    std::string reason;
+    // No file stands at the path.
+    bool missing = false;
+};
+
 // Reads and checks a replay file, reading no more than a replay can hold.
 // The error names the path.
-ReadResult loadReplayFile(const std::string& path);
+FileReadResult loadReplayFile(const std::string& path);
+
+// What a player is told, in place of the replay named by nameOrPath (read
+// from path), when it cannot be watched: that there is nothing to watch
+// yet, when a kept replay is not there, or else the file and the reason.
+struct Unwatchable {
+    std::string text;
+    bool nothingYet;
+};
+Unwatchable unwatchable(std::string_view nameOrPath, const std::string& path, const FileReadResult& failure);
 
 // The status `vexel --verify` exits with.
 inline constexpr int VerifyMatches = 0;

@@ -1,19 +1,25 @@
 // Watching a replay in the real window: the recorded captions with
 // " (replay)", the viewer's keys and menus kept from the game, Enter
-// pausing the replay, and the end box.
+// pausing the replay, and the end box; and the box that stands in for a
+// replay that cannot be watched.
 
 #include "app/form1.h"
 #include "headless/headless_host.h"
 #include "qt/game_window.h"
 #include "qt/replay_window.h"
 #include "replay/recorder.h"
+#include "replay/replay_files.h"
 
 #include "memory_store.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <fstream>
 
 #include <sstream>
 
@@ -25,6 +31,7 @@ class ReplayWindowTest : public QObject {
 
 private slots:
     void showsTheRecordedGameAndEndsWithItsBox();
+    void aReplayThatCannotBeReadIsToldInABox();
 };
 
 void ReplayWindowTest::showsTheRecordedGameAndEndsWithItsBox()
@@ -124,6 +131,66 @@ void ReplayWindowTest::showsTheRecordedGameAndEndsWithItsBox()
     // The marks are the recorded game's, whatever the viewer clicked.
     QCOMPARE(window.checked(MenuItem::ShowLevel), vexel::isOn(state.showLevel));
     QVERIFY(!window.checked(MenuItem::TwoWay));
+}
+
+void ReplayWindowTest::aReplayThatCannotBeReadIsToldInABox()
+{
+    // A replays folder with nothing kept in it yet, but a file that is no
+    // replay and a folder where the last game should be.
+    QTemporaryDir data;
+    const std::string folder = data.filePath(QStringLiteral("replays")).toStdString();
+    const std::string damaged = data.filePath(QStringLiteral("notes.txt")).toStdString();
+    std::ofstream(damaged) << "not a replay\n";
+    QTemporaryDir other;
+    const std::string otherFolder = other.path().toStdString();
+    QDir(other.path()).mkdir(QStringLiteral("last.vxr"));
+    const std::string missing = data.filePath(QStringLiteral("gone.vxr")).toStdString();
+    struct Case {
+        std::string name, folder;
+        QString text;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {"last", folder, "No game has been played yet, so there is no last game to watch.",
+         QMessageBox::Information},
+        {"best-4way", folder, "No 4-way record has been set yet, so there is no record game to watch.",
+         QMessageBox::Information},
+        {"best-2way", folder, "No 2-way record has been set yet, so there is no record game to watch.",
+         QMessageBox::Information},
+        // Kept, but not as a replay: the file and the reason.
+        {"last", otherFolder,
+         QString::fromStdString("This replay cannot be watched.\n\nFile: " + otherFolder +
+                                "/last.vxr\nReason: not a regular file"),
+         QMessageBox::Warning},
+        {missing, folder,
+         QString::fromStdString("This replay cannot be watched.\n\nFile: " + missing +
+                                "\nReason: No such file or directory"),
+         QMessageBox::Warning},
+        {damaged, folder,
+         QString::fromStdString("This replay cannot be watched.\n\nFile: " + damaged +
+                                "\nReason: line 1: not a Vexel replay"),
+         QMessageBox::Warning},
+    };
+    for (const Case& c : cases) {
+        const std::string path = vexel::replay::replayPath(c.name, c.folder);
+        const vexel::replay::FileReadResult read = vexel::replay::loadReplayFile(path);
+        QVERIFY(!read.replay);
+        const vexel::replay::Unwatchable told = vexel::replay::unwatchable(c.name, path, read);
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QTimer::singleShot(50, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                icon = box->icon();
+                box->accept();
+            }
+        });
+        QCOMPARE(vexel::qt::tellUnwatchable(told.text, told.nothingYet), vexel::replay::VerifyUnreadable);
+        QCOMPARE(title, QStringLiteral("Vexel Replay"));
+        QCOMPARE(text, c.text);
+        QCOMPARE(icon, c.icon);
+    }
 }
 
 QTEST_MAIN(ReplayWindowTest)
