@@ -23,7 +23,8 @@ int tellUnwatchable(const std::string& text, bool nothingYet)
 {
     // The end box's title: this box stands in for the replay.
     QMessageBox box(nothingYet ? QMessageBox::Information : QMessageBox::Warning,
-                    QStringLiteral("Vexel Replay"), QString::fromStdString(text), QMessageBox::Ok);
+                    QCoreApplication::translate("Replay", "Vexel Replay"), QString::fromStdString(text),
+                    QMessageBox::Ok);
     // A path is whatever was typed; none of it is markup.
     box.setTextFormat(Qt::PlainText);
     fitTitle(box);

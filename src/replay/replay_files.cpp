@@ -3,6 +3,7 @@
 #include "replay/playback.h"
 #include "scores/atomic_file.h"
 #include "scores/file_descriptor.h"
+#include "ui/texts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -109,13 +110,16 @@ Unwatchable unwatchable(std::string_view nameOrPath, const std::string& path, co
     // The kept replays are made by playing; until then there is nothing
     // wrong, only nothing to watch.
     if (failure.missing && nameOrPath == Words[0])
-        return {"No game has been played yet, so there is no last game to watch.", true};
-    if (failure.missing && (nameOrPath == Words[1] || nameOrPath == Words[2])) {
-        const std::string_view mode = nameOrPath == Words[1] ? "4-way" : "2-way";
-        return {"No " + std::string(mode) + " record has been set yet, so there is no record game to watch.",
+        return {translate("Replay", "No game has been played yet, so there is no last game to watch."), true};
+    if (failure.missing && nameOrPath == Words[1])
+        return {translate("Replay", "No 4-way record has been set yet, so there is no record game to watch."),
                 true};
-    }
-    return {"This replay cannot be watched.\n\nFile: " + path + "\nReason: " + failure.reason, false};
+    if (failure.missing && nameOrPath == Words[2])
+        return {translate("Replay", "No 2-way record has been set yet, so there is no record game to watch."),
+                true};
+    return {fill(translate("Replay", "This replay cannot be watched.\n\nFile: %1\nReason: %2"),
+                 {path, failure.reason}),
+            false};
 }
 
 int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err)

@@ -1,6 +1,7 @@
 #include "scores/atomic_file.h"
 
 #include "scores/file_descriptor.h"
+#include "ui/texts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -167,7 +168,8 @@ WriteFailure failureIn(const std::string& folder, WriteStep step, int error)
 std::string describe(const WriteFailure& failure)
 {
     if (!failure.folder.empty())
-        return "the folder " + failure.folder + " cannot be written: " + std::strerror(failure.error);
+        return fill(translate("Records", "the folder %1 cannot be written: %2"),
+                    {failure.folder, std::strerror(failure.error)});
     // In the order of WriteStep.
     static constexpr const char* Steps[] = {"create folder", "lock",   "file not writable", "open", "write",
                                             "fsync",         "rename", "folder fsync"};
