@@ -38,6 +38,21 @@ qsizetype unitsOf(const QString& text, qsizetype characters)
     return at;
 }
 
+// How wide a dialog must be for a window manager's title bar to show its
+// whole title.
+int titleBarWidth(const QString& title)
+{
+    // Window managers mostly draw titles in bold: measured in the bold
+    // title-bar font, the title errs on the wide side.
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    // The icon and three buttons, each about a line and a half square, and
+    // a line's height of frame and gaps on either side.
+    const int line = metrics.height();
+    return metrics.horizontalAdvance(title) + 4 * line * 3 / 2 + 2 * line;
+}
+
 } // namespace
 
 CharacterLimit::CharacterLimit(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
@@ -58,19 +73,6 @@ QValidator::State CharacterLimit::validate(QString& input, int& pos) const
         pos = std::min(pos, static_cast<int>(input.size()));
     }
     return Acceptable;
-}
-
-int titleBarWidth(const QString& title)
-{
-    // Window managers draw titles in a bold face, often larger than the
-    // application's: the bold title-bar font gives some room to spare.
-    QFont font = QApplication::font("QMdiSubWindowTitleBar");
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    // The icon and three buttons, each about a line and a half square, and
-    // a line's height of frame and gaps on either side.
-    const int line = metrics.height();
-    return metrics.horizontalAdvance(title) + 4 * line * 3 / 2 + 2 * line;
 }
 
 void fitTitle(QDialog& dialog)

@@ -12,7 +12,6 @@
 
 class QDialog;
 class QKeyEvent;
-class QString;
 class QWidget;
 
 namespace vexel::qt {
@@ -72,12 +71,9 @@ private:
     int limit_;
 };
 
-// How wide a dialog must be for a window manager's title bar to show its
-// whole title beside the window's icon and three buttons.
-int titleBarWidth(const QString& title);
-
-// Sizes the dialog, widened where it is narrower than titleBarWidth of
-// its title; what is inside keeps its layout.
+// Sizes the dialog, widened where it is narrower than a window manager's
+// title bar needs to show its whole title beside the window's icon and
+// three buttons; what is inside keeps its layout.
 void fitTitle(QDialog& dialog);
 
 // Runs one of the game's dialogs modally, beside the window where the
