@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "ui/random_source.h"
+#include "ui/texts.h"
 
 #include <array>
 #include <limits>
@@ -42,7 +43,7 @@ public:
         for (next_ = 1; next_ < arguments_.size() && result_.error.empty();) {
             const std::string& argument = arguments_[next_++];
             if (optionsEnded)
-                fail("unexpected argument " + quoted(argument));
+                fail(fill(translate("CommandLine", "unexpected argument %1"), {quoted(argument)}));
             else if (argument == "--")
                 optionsEnded = true;
             else
@@ -81,49 +82,53 @@ private:
             result_.autoPause = false;
             refuseValue(name, inlineValue);
         } else if (name == "--scores-file") {
-            const std::optional<std::string> path = value(name, inlineValue, "a path");
+            const std::string missing = translate("CommandLine", "option %1 needs a path");
+            const std::optional<std::string> path = value(name, inlineValue, missing);
             if (path && path->empty())
-                fail("option '--scores-file' needs a path");
+                fail(fill(missing, {quoted(name)}));
             else if (path)
                 result_.scoresFile = *path;
         } else if (name == "--seed") {
-            const std::optional<std::string> text = value(name, inlineValue, "a number");
+            const std::optional<std::string> text =
+                value(name, inlineValue, translate("CommandLine", "option %1 needs a number"));
             if (!text)
                 return;
             result_.seed = parseSeed(*text);
             if (!result_.seed)
-                fail("invalid seed " + quoted(*text) + ": expected a whole number from 0 to " +
-                     std::to_string(std::numeric_limits<std::uint32_t>::max()));
+                fail(fill(translate("CommandLine", "invalid seed %1: expected a whole number from 0 to %2"),
+                          {quoted(*text), std::to_string(std::numeric_limits<std::uint32_t>::max())}));
         } else if (name == "--replay" || name == "--verify") {
             std::optional<std::string>& file = name == "--replay" ? result_.replayFile : result_.verifyFile;
-            file = value(name, inlineValue, "a replay file");
+            const std::string missing = translate("CommandLine", "option %1 needs a replay file");
+            file = value(name, inlineValue, missing);
             if (file && file->empty())
-                fail("option " + quoted(name) + " needs a replay file");
+                fail(fill(missing, {quoted(name)}));
             else if (result_.replayFile && result_.verifyFile)
-                fail("options '--replay' and '--verify' cannot be used together");
+                fail(translate("CommandLine", "options '--replay' and '--verify' cannot be used together"));
         } else if (isToolkitOption(argument)) {
             if (next_ >= arguments_.size()) {
-                fail("option " + quoted(argument) + " needs a value");
+                fail(fill(translate("CommandLine", "option %1 needs a value"), {quoted(argument)}));
                 return;
             }
             result_.toolkitArguments.push_back(argument);
             result_.toolkitArguments.push_back(arguments_[next_++]);
         } else if (!argument.empty() && argument.front() == '-') {
-            fail("unknown option " + quoted(name));
+            fail(fill(translate("CommandLine", "unknown option %1"), {quoted(name)}));
         } else {
-            fail("unexpected argument " + quoted(argument));
+            fail(fill(translate("CommandLine", "unexpected argument %1"), {quoted(argument)}));
         }
     }
 
-    // The value of an option, given as --name=value or as the next argument.
+    // The value of an option, given as --name=value or as the next argument;
+    // missing says what is wrong without it, with %1 for the option.
     std::optional<std::string> value(std::string_view name, const std::optional<std::string>& inlineValue,
-                                     std::string_view what)
+                                     std::string_view missing)
     {
         if (inlineValue)
             return inlineValue;
         if (next_ < arguments_.size())
             return arguments_[next_++];
-        fail("option " + quoted(name) + " needs " + std::string(what));
+        fail(fill(missing, {quoted(name)}));
         return std::nullopt;
     }
 
@@ -134,14 +139,15 @@ private:
         struct stat info {};
         if (path.back() != '/' && (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
             return;
-        fail("option '--scores-file' needs a file, not the folder " + quoted(path) + " (for example " +
-             quoted(path + (path.back() == '/' ? "" : "/") + "vexel.ini") + ")");
+        fail(fill(translate("CommandLine",
+                            "option '--scores-file' needs a file, not the folder %1 (for example %2)"),
+                  {quoted(path), quoted(path + (path.back() == '/' ? "" : "/") + "vexel.ini")}));
     }
 
     void refuseValue(std::string_view name, const std::optional<std::string>& inlineValue)
     {
         if (inlineValue)
-            fail("option " + quoted(name) + " takes no value");
+            fail(fill(translate("CommandLine", "option %1 takes no value"), {quoted(name)}));
     }
 
     void fail(std::string message)
@@ -190,37 +196,36 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 
 std::string helpText(std::string_view defaultScoresPath)
 {
-    std::string text = "Usage: vexel [OPTION]...\n"
-                       "Dodge the bullets of 44 guns on an 11 by 11 board.\n"
-                       "\n"
-                       "Options:\n"
-                       "  --scores-file PATH  keep the high scores in the file PATH\n"
-                       "                      (default: ";
-    text += defaultScoresPath;
-    text += ")\n"
-            "  --seed N            draw the guns' random numbers from seed N\n"
-            "                      (0 to 4294967295; default: ";
-    text += std::to_string(DefaultRandom::DefaultSeed);
-    text += ")\n"
-            "  --no-auto-pause     play on when another window takes the focus, the\n"
-            "                      window is minimised or the Options menu opens\n"
-            "  --replay FILE       watch a replay: FILE is a path, or last, best-4way\n"
-            "                      or best-2way for the replays kept beside the\n"
-            "                      high scores\n"
-            "  --verify FILE       play a replay with no window, print its result as\n"
-            "                      'score N, level L, 4-way, T ticks' and exit with 0\n"
-            "                      when it matches the recorded end, 1 when not, 2\n"
-            "                      when FILE is no readable replay\n"
-            "  -h, --help          show this help and exit\n"
-            "      --version       show the version and exit\n"
-            "  --                  end the options\n"
-            "\n"
-            "The toolkit options -platform, -style, -qwindowgeometry and -display\n"
-            "are passed on with their value.\n"
-            "\n"
-            "Keys: Enter pauses and resumes; the arrow keys move the green square;\n"
-            "F10 opens the menus; Ctrl+Q quits.\n";
-    return text;
+    // Option names and the words a replay is named by stay as they are in
+    // every language; so does the result line of --verify.
+    return fill(translate("CommandLine",
+                          "Usage: vexel [OPTION]...\n"
+                          "Dodge the bullets of 44 guns on an 11 by 11 board.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --scores-file PATH  keep the high scores in the file PATH\n"
+                          "                      (default: %1)\n"
+                          "  --seed N            draw the guns' random numbers from seed N\n"
+                          "                      (0 to 4294967295; default: %2)\n"
+                          "  --no-auto-pause     play on when another window takes the focus, the\n"
+                          "                      window is minimised or the Options menu opens\n"
+                          "  --replay FILE       watch a replay: FILE is a path, or last, best-4way\n"
+                          "                      or best-2way for the replays kept beside the\n"
+                          "                      high scores\n"
+                          "  --verify FILE       play a replay with no window, print its result as\n"
+                          "                      'score N, level L, 4-way, T ticks' and exit with 0\n"
+                          "                      when it matches the recorded end, 1 when not, 2\n"
+                          "                      when FILE is no readable replay\n"
+                          "  -h, --help          show this help and exit\n"
+                          "      --version       show the version and exit\n"
+                          "  --                  end the options\n"
+                          "\n"
+                          "The toolkit options -platform, -style, -qwindowgeometry and -display\n"
+                          "are passed on with their value.\n"
+                          "\n"
+                          "Keys: Enter pauses and resumes; the arrow keys move the green square;\n"
+                          "F10 opens the menus; Ctrl+Q quits.\n"),
+                {defaultScoresPath, std::to_string(DefaultRandom::DefaultSeed)});
 }
 
 std::string versionText(std::string_view version)

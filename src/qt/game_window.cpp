@@ -60,16 +60,16 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::buildMenus()
 {
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu* options = menuBar()->addMenu(QCoreApplication::translate("Menu", "Options"));
     optionsMenu_ = options;
     // Opened by the mouse or by F10, the menu covers the board the game
     // goes on playing on.
     connect(options, &QMenu::aboutToShow, this, &GameWindow::lookedAway);
     options->installEventFilter(this);
     const std::array<std::pair<MenuItem, QString>, 3> items = {{
-        {MenuItem::ShowBadSquares, QStringLiteral("Show Bad Squares?")},
-        {MenuItem::ShowLevel, QStringLiteral("Show Level?")},
-        {MenuItem::TwoWay, QStringLiteral("2-Way?")},
+        {MenuItem::ShowBadSquares, QCoreApplication::translate("Menu", "Show Bad Squares?")},
+        {MenuItem::ShowLevel, QCoreApplication::translate("Menu", "Show Level?")},
+        {MenuItem::TwoWay, QCoreApplication::translate("Menu", "2-Way?")},
     }};
     for (const auto& [item, label] : items) {
         QAction* action = options->addAction(label);
@@ -79,7 +79,7 @@ void GameWindow::buildMenus()
         options_[index(item)] = action;
     }
     // A top-level item with no menu of its own: a click acts at once.
-    highScores_ = menuBar()->addAction(QStringLiteral("High Scores"));
+    highScores_ = menuBar()->addAction(QCoreApplication::translate("Menu", "High Scores"));
     connect(highScores_, &QAction::triggered, this, [this] { delivered(gate_.highScoresMenu()); });
 }
 

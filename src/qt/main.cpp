@@ -5,6 +5,7 @@
 #include "qt/game_window.h"
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
+#include "qt/translation.h"
 #include "replay/recorder.h"
 #include "replay/replay_files.h"
 #include "scores/default_path.h"
@@ -39,6 +40,11 @@ QIcon windowIcon()
 
 int main(int argc, char* argv[])
 {
+    // The player's language comes first: --help and the command line's
+    // errors speak it too. It must outlive the application below.
+    vexel::qt::Translation translation(vexel::qt::environmentLanguage());
+    vexel::useTexts(&translation);
+
     // Read before Qt starts, so that --help and --version need no display.
     const vexel::CommandLine line = vexel::parseCommandLine(argc, argv);
     switch (line.action) {
@@ -49,7 +55,8 @@ int main(int argc, char* argv[])
         std::cout << vexel::versionText(VEXEL_VERSION);
         return 0;
     case vexel::CommandLine::Action::Error:
-        std::cerr << "vexel: " << line.error << "\nTry 'vexel --help' for more information.\n";
+        std::cerr << "vexel: " << line.error << '\n'
+                  << vexel::translate("CommandLine", "Try 'vexel --help' for more information.") << '\n';
         return vexel::UsageErrorStatus;
     case vexel::CommandLine::Action::Run:
         break;
@@ -91,6 +98,7 @@ int main(int argc, char* argv[])
         std::in_place, unwatchable ? vexel::replay::VerifyUnreadable : 1, !unwatchable);
     QApplication application(toolkitArgc, toolkitArgv.data());
     startup.reset();
+    translation.install(application);
     QApplication::setApplicationName(QStringLiteral("vexel"));
     // No display name: Qt would append it to every window title, and the
     // title bar is the game's status line, whose texts are exact.

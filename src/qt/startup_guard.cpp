@@ -1,5 +1,7 @@
 #include "qt/startup_guard.h"
 
+#include "ui/texts.h"
+
 #include <QMessageLogContext>
 #include <QString>
 #include <QtGlobal>
@@ -41,7 +43,8 @@ void pass(QtMsgType type, const QMessageLogContext& context, const QString& mess
 
 std::string valueOf(const char* name, const char* value)
 {
-    return std::string(name) + (value == nullptr ? " is unset" : " is \"" + std::string(value) + "\"");
+    return value == nullptr ? fill(translate("Startup", "%1 is unset"), {name})
+                            : fill(translate("Startup", "%1 is \"%2\""), {name, value});
 }
 
 // The line: what was tried, why it failed, what there is, and what is
@@ -61,22 +64,27 @@ std::string noWindowLine(const std::vector<std::string>& platformMessages, const
         std::smatch match;
         if (std::regex_search(message, match, tried)) {
             platforms += (platforms.empty() ? "\"" : ", \"") + match[2].str() + "\"" +
-                         (match[1] == "find" ? " (no such platform)" : "");
+                         (match[1] == "find" ? translate("Startup", " (no such platform)") : "");
         } else {
             why += (why.empty() ? "" : "; ") + message;
         }
     }
     std::smatch available;
     const std::regex list(R"re(Available platform plugins are: ([^\n]*?)\.?\s*$)re");
-    std::string line = "vexel: cannot open a window: ";
-    line += platforms.empty() ? "no Qt platform could start" : "tried the Qt platform " + platforms;
+    std::string attempt = platforms.empty()
+                              ? translate("Startup", "no Qt platform could start")
+                              : fill(translate("Startup", "tried the Qt platform %1"), {platforms});
+    // Qt's own reasons, in its words.
     if (!why.empty())
-        line += " (" + why + ")";
+        attempt += " (" + why + ")";
     if (std::regex_search(fatal, available, list))
-        line += "; available: " + available[1].str();
-    line += "; " + valueOf("DISPLAY", display) + " and " + valueOf("WAYLAND_DISPLAY", wayland) +
-            ": point one at a running display server, or choose another platform with -platform\n";
-    return line;
+        attempt += fill(translate("Startup", "; available: %1"), {available[1].str()});
+    return "vexel: " +
+           fill(translate("Startup",
+                          "cannot open a window: %1; %2 and %3: point one at a running display server, "
+                          "or choose another platform with -platform"),
+                {attempt, valueOf("DISPLAY", display), valueOf("WAYLAND_DISPLAY", wayland)}) +
+           "\n";
 }
 
 void guard(QtMsgType type, const QMessageLogContext& context, const QString& message)

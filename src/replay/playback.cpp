@@ -2,14 +2,9 @@
 
 #include "app/window_definition.h"
 #include "scores/score_table.h"
+#include "ui/texts.h"
 
 namespace vexel::replay {
-
-namespace {
-
-constexpr const char* Suffix = " (replay)";
-
-} // namespace
 
 scores::LoadResult Playback::Unwritten::load() const
 {
@@ -128,7 +123,7 @@ void Playback::setCaption(const std::string& text)
 {
     caption_ = text;
     if (display_ != nullptr)
-        display_->setCaption(text + Suffix);
+        display_->setCaption(text + translate("Replay", " (replay)"));
 }
 
 int Playback::clientWidth() const
@@ -179,7 +174,8 @@ void Viewer::timer()
         return;
     ended_ = true;
     window_.setTimerEnabled(false);
-    window_.messageBox(endText(playback_.outcome()), "Vexel Replay", MessageIcon::Information);
+    window_.messageBox(endText(playback_.outcome()), translate("Replay", "Vexel Replay"),
+                       MessageIcon::Information);
     if (closed_)
         closed_();
 }
@@ -187,10 +183,13 @@ void Viewer::timer()
 std::string endText(const Outcome& outcome)
 {
     const int score = outcome.played.score;
-    std::string text = "The replay is over.\n\nFinal score: " + std::to_string(score) +
-                       (score == 1 ? " point" : " points") + ".";
+    std::string text =
+        translate("Replay", "The replay is over.\n\nFinal score: %n point(s).", nullptr, score);
+    // Why names the replay's line and its words, which stay as the file
+    // has them.
     if (!outcome.matches())
-        text += "\n\nThis replay does not play out as it was recorded:\n" + outcome.mismatch;
+        text += fill(translate("Replay", "\n\nThis replay does not play out as it was recorded:\n%1"),
+                     {outcome.mismatch});
     return text;
 }
 

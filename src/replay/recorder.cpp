@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "scores/score_table.h"
 #include "ui/random_source.h"
+#include "ui/texts.h"
 
 #include <ostream>
 
@@ -23,14 +24,15 @@ void Recorder::gameLoaded(const GameState& state)
     named_ = false;
     tooLarge_ = nullptr;
     if (game_.start.drawn > MaxDrawn)
-        giveUp("the games before it drew more random numbers than a replay can skip");
+        giveUp(VEXEL_TRANSLATE_NOOP("Replay",
+                                    "the games before it drew more random numbers than a replay can skip"));
 }
 
 void Recorder::key(int keyCode, int shift)
 {
     // The window sends nothing outside these; another caller might.
     if (keyCode < 0 || keyCode > MaxKeyCode || shift < 0 || shift > MaxShift) {
-        giveUp("a key outside the codes a replay holds reached it");
+        giveUp(VEXEL_TRANSLATE_NOOP("Replay", "a key outside the codes a replay holds reached it"));
         return;
     }
     Event event;
@@ -78,7 +80,7 @@ void Recorder::add(Event event)
     if (tooLarge_ != nullptr || state_ == nullptr)
         return;
     if (game_.events.size() >= MaxEvents || ticks_ > MaxTicks) {
-        giveUp("it is longer than a replay can hold");
+        giveUp(VEXEL_TRANSLATE_NOOP("Replay", "it is longer than a replay can hold"));
         return;
     }
     event.tick = static_cast<std::uint32_t>(ticks_);
@@ -100,9 +102,12 @@ void Recorder::gameOver(const GameState& state)
     if (state_ == nullptr)
         return;
     if (ticks_ > MaxTicks)
-        giveUp("it is longer than a replay can hold");
+        giveUp(VEXEL_TRANSLATE_NOOP("Replay", "it is longer than a replay can hold"));
     if (tooLarge_ != nullptr) {
-        diagnostics_ << "vexel: this game is not kept as a replay: " << tooLarge_ << '\n';
+        diagnostics_ << "vexel: "
+                     << fill(translate("Replay", "this game is not kept as a replay: %1"),
+                             {translate("Replay", tooLarge_)})
+                     << '\n';
         return;
     }
     game_.end = {static_cast<std::uint32_t>(ticks_), state.score, state.level, state.twoWay != 0};

@@ -55,7 +55,9 @@ void ReplayFolder::write(const std::string& name, const std::string& text)
 {
     const std::string path = replayPath(name, folder_);
     if (const auto failure = scores::replaceFile(path, text))
-        diagnostics_ << "vexel: cannot save the replay to " << path << ": " << scores::describe(*failure)
+        diagnostics_ << "vexel: "
+                     << fill(translate("Replay", "cannot save the replay to %1: %2"),
+                             {path, scores::describe(*failure)})
                      << '\n';
 }
 
@@ -64,7 +66,7 @@ FileReadResult loadReplayFile(const std::string& path)
     FileReadResult result;
     auto fail = [&](const std::string& why) {
         result.reason = why;
-        result.error = "cannot read " + path + ": " + why;
+        result.error = fill(translate("Replay", "cannot read %1: %2"), {path, why});
         return result;
     };
     // Non-blocking, so that a FIFO at the path cannot hang the reader; it
@@ -78,7 +80,7 @@ FileReadResult loadReplayFile(const std::string& path)
     if (::fstat(fd.get(), &info) != 0)
         return fail(std::strerror(errno));
     if (!S_ISREG(info.st_mode))
-        return fail("not a regular file");
+        return fail(translate("Replay", "not a regular file"));
 
     // One byte more than a replay may have, so that the reader sees that
     // the file is too big without the rest ever being read.
@@ -134,7 +136,9 @@ int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& e
     out << describe(outcome.played) << '\n';
     if (outcome.matches())
         return VerifyMatches;
-    err << "vexel: " << path << " does not match its recorded end: " << outcome.mismatch << '\n';
+    err << "vexel: "
+        << fill(translate("Replay", "%1 does not match its recorded end: %2"), {path, outcome.mismatch})
+        << '\n';
     return VerifyDiffers;
 }
 

@@ -6,6 +6,7 @@
 #include "scores/level.h"
 #include "scores/record_store.h"
 #include "scores/score_table.h"
+#include "ui/texts.h"
 
 #include <ostream>
 
@@ -28,7 +29,7 @@ void Form1::Lost()
     readScores();
     const scores::Record record = scores::recordBeaten(state_.highScores, state_.score, state_.twoWay != 0);
     if (record == scores::Record::None) {
-        host_.messageBox("You lost!", "Vexel", MessageIcon::None);
+        host_.messageBox(translate("GameOver", "You lost!"), "Vexel", MessageIcon::None);
     } else {
         // Saved at once under the name a cancelled prompt gives, so that a
         // game ended while the prompt is open (a kill, the display server
@@ -36,8 +37,9 @@ void Form1::Lost()
         const std::string unnamed =
             scores::withRecord(state_.highScores, record, state_.score, scores::holderName({}));
         storeScores(unnamed, {});
-        const std::string typed =
-            host_.inputBox("You lost, but you have set a new high score! What is your name?", "Vexel");
+        const std::string typed = host_.inputBox(
+            translate("GameOver", "You lost, but you have set a new high score! What is your name?"),
+            "Vexel");
         if (recorder_)
             recorder_->named(typed);
         state_.highScores =
@@ -59,7 +61,8 @@ void Form1::Lost()
 
 void Form1::mnuHS_Click()
 {
-    host_.messageBox(scores::displayText(state_.highScores), "Vexel High Scores", MessageIcon::Information);
+    host_.messageBox(scores::displayText(state_.highScores), translate("HighScores", "Vexel High Scores"),
+                     MessageIcon::Information);
 }
 
 bool Form1::readScores()
@@ -124,15 +127,26 @@ void Form1::noteRecordsProblem(bool unreadable, const std::string& error)
         return;
     const std::string where = records_.where();
     if (unreadable) {
-        diagnostics_ << "vexel: cannot read the high scores from " << where << ": " << error
-                     << "; it is left alone and no scores are saved there\n";
-        pendingWarnings_.push_back("The high scores cannot be kept.\n\n" + where + " cannot be read: " +
-                                   error + ".\nThe game leaves it as it is and saves no scores there.");
-    } else {
-        diagnostics_ << "vexel: cannot save the high scores to " << where << ": " << error << '\n';
+        diagnostics_ << "vexel: "
+                     << fill(translate("Records",
+                                       "cannot read the high scores from %1: %2; it is left alone and "
+                                       "no scores are saved there"),
+                             {where, error})
+                     << '\n';
         pendingWarnings_.push_back(
-            "The high scores could not be saved.\n\n" + where + ": " + error +
-            ".\nThey are kept while the game runs, and the next game over tries again.");
+            fill(translate("Records", "The high scores cannot be kept.\n\n%1 cannot be read: "
+                                      "%2.\nThe game leaves it as it is and saves no "
+                                      "scores there."),
+                 {where, error}));
+    } else {
+        diagnostics_ << "vexel: "
+                     << fill(translate("Records", "cannot save the high scores to %1: %2"), {where, error})
+                     << '\n';
+        pendingWarnings_.push_back(
+            fill(translate("Records", "The high scores could not be saved.\n\n%1: %2.\nThey "
+                                      "are kept while the game runs, and the next game "
+                                      "over tries again."),
+                 {where, error}));
     }
 }
 

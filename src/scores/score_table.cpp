@@ -1,5 +1,7 @@
 #include "scores/score_table.h"
 
+#include "ui/texts.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -237,8 +239,8 @@ std::string mergeTables(std::string_view stored, std::string_view mine, std::str
 
 std::string displayText(std::string_view table)
 {
-    return "The high scores are:\n\n4-Way: " + fourWayScore(table) + " by " + fourWayName(table) +
-           "\n2-Way: " + twoWayScore(table) + " by " + twoWayName(table);
+    return fill(translate("HighScores", "The high scores are:\n\n4-Way: %1 by %2\n2-Way: %3 by %4"),
+                {fourWayScore(table), fourWayName(table), twoWayScore(table), twoWayName(table)});
 }
 
 } // namespace vexel::scores

@@ -4,6 +4,11 @@
 #include <string>
 #include <string_view>
 
+// Marks a text kept now and translated where it is shown, with
+// translate(context, kept): the build tells lupdate to read this as Qt's
+// QT_TRANSLATE_NOOP, which the core cannot include.
+#define VEXEL_TRANSLATE_NOOP(context, source) source
+
 namespace vexel {
 
 // Every text a player reads is asked for here, in English, and comes back in

@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: %n Punkt</numerusform>
+            <numerusform>Vexel: %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation> auf Level %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: Pause (Enter zum Spielen) mit %n Punkt</numerusform>
+            <numerusform>Vexel: Pause (Enter zum Spielen) mit %n Punkten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>Option %1 braucht einen Pfad</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>Option %1 braucht eine Zahl</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>ungültiger Startwert %1: erwartet wird eine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>Option %1 braucht eine Wiederholungsdatei</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>die Optionen &apos;--replay&apos; und &apos;--verify&apos; gehen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>Option &apos;--scores-file&apos; braucht eine Datei, keinen Ordner wie %1 (zum Beispiel %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>Option %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Aufruf: vexel [OPTION]...
+Weiche den Kugeln von 44 Kanonen auf einem Spielfeld aus 11 × 11 Feldern aus.
+
+Optionen:
+  --scores-file PFAD  die Bestenliste in der Datei PFAD führen
+                      (Vorgabe: %1)
+  --seed N            die Zufallszahlen der Kanonen aus dem Startwert N
+                      ziehen (0 bis 4294967295; Vorgabe: %2)
+  --no-auto-pause     weiterspielen, wenn ein anderes Fenster den Fokus
+                      bekommt, das Fenster minimiert wird oder das Menü
+                      Optionen aufgeht
+  --replay DATEI      eine Wiederholung ansehen: DATEI ist ein Pfad oder
+                      last, best-4way bzw. best-2way für die
+                      Wiederholungen neben der Bestenliste
+  --verify DATEI      eine Wiederholung ohne Fenster abspielen, ihr
+                      Ergebnis als &apos;score N, level L, 4-way, T ticks&apos;
+                      ausgeben und mit 0 enden, wenn es zum
+                      aufgezeichneten Ende passt, sonst mit 1, und mit 2,
+                      wenn DATEI keine lesbare Wiederholung ist
+  -h, --help          diese Hilfe zeigen und beenden
+      --version       die Version zeigen und beenden
+  --                  Ende der Optionen
+
+Die Toolkit-Optionen -platform, -style, -qwindowgeometry und -display
+werden samt ihrem Wert weitergereicht.
+
+Tasten: Enter hält an und setzt fort; die Pfeiltasten bewegen das grüne
+Feld; F10 öffnet die Menüs; Strg+Q beendet.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>„vexel --help“ liefert weitere Informationen.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>Verloren!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Verloren, aber mit neuem Rekord! Wie heißt du?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – Bestenliste</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>Die Bestenliste:
+
+4 Seiten: %1 von %2
+2 Seiten: %3 von %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>Gefährliche Felder zeigen?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>Level zeigen?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>Nur 2 Seiten?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>die Bestenliste in %1 ist nicht lesbar: %2; die Datei bleibt unberührt, und dort wird nichts gespeichert</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>Die Bestenliste kann nicht geführt werden.
+
+%1 ist nicht lesbar: %2.
+Das Spiel lässt die Datei, wie sie ist, und speichert dort nichts.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>die Bestenliste kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>Die Bestenliste konnte nicht gespeichert werden.
+
+%1: %2.
+Sie bleibt erhalten, solange das Spiel läuft, und beim nächsten Spielende gibt es einen neuen Versuch.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (Wiederholung)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – Wiederholung</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>Die Wiederholung ist zu Ende.
+
+Endstand: %n Punkt.</numerusform>
+            <numerusform>Die Wiederholung ist zu Ende.
+
+Endstand: %n Punkte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Diese Wiederholung läuft anders ab als aufgezeichnet:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>die Spiele davor zogen mehr Zufallszahlen, als eine Wiederholung überspringen kann</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>es bekam eine Taste, deren Code keine Wiederholung festhalten kann</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>es ist länger, als eine Wiederholung fassen kann</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>dieses Spiel wird nicht als Wiederholung gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>die Wiederholung kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 passt nicht zum aufgezeichneten Ende: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>%1 ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 ist „%2“</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (gibt es nicht)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>keine Qt-Plattform ließ sich starten</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>versucht wurde die Qt-Plattform %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>; vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>kein Fenster möglich: %1; %2 und %3: eine davon auf einen laufenden Display-Server zeigen lassen oder mit -platform eine andere Plattform wählen</translation>
+    </message>
+</context>
+</TS>

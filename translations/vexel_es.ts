@@ -1,0 +1,307 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: %n punto</numerusform>
+            <numerusform>Vexel: %n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation>, nivel %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: en pausa (Intro para jugar) con %n punto</numerusform>
+            <numerusform>Vexel: en pausa (Intro para jugar) con %n puntos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>la opción %1 necesita una ruta</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>la opción %1 necesita un número</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>semilla no válida %1: se esperaba un número entero de 0 a %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>la opción %1 necesita un archivo de repetición</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>las opciones &apos;--replay&apos; y &apos;--verify&apos; no se pueden usar juntas</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>la opción &apos;--scores-file&apos; necesita un archivo, no la carpeta %1 (por ejemplo, %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>la opción %1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPCIÓN]...
+Esquiva las balas de 44 cañones en un tablero de 11 × 11 casillas.
+
+Opciones:
+  --scores-file RUTA  guardar los récords en el archivo RUTA
+                      (por omisión: %1)
+  --seed N            sacar los números aleatorios de los cañones de la
+                      semilla N (de 0 a 4294967295; por omisión: %2)
+  --no-auto-pause     seguir jugando cuando otra ventana toma el foco, la
+                      ventana se minimiza o se abre el menú Opciones
+  --replay ARCHIVO    ver una repetición: ARCHIVO es una ruta, o bien
+                      last, best-4way o best-2way para las repeticiones
+                      guardadas junto a los récords
+  --verify ARCHIVO    reproducir una repetición sin ventana, mostrar su
+                      resultado como &apos;score N, level L, 4-way, T ticks&apos; y
+                      salir con 0 si coincide con el final grabado, 1 si
+                      no, y 2 si ARCHIVO no es una repetición legible
+  -h, --help          mostrar esta ayuda y salir
+      --version       mostrar la versión y salir
+  --                  fin de las opciones
+
+Las opciones del toolkit -platform, -style, -qwindowgeometry y -display
+se pasan con su valor.
+
+Teclas: Intro pausa y reanuda; las flechas mueven el cuadrado verde;
+F10 abre los menús; Ctrl+Q sale.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>Prueba «vexel --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>¡Has perdido!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Has perdido, ¡pero has batido el récord! ¿Cómo te llamas?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – Récords</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>Los récords son:
+
+4 lados: %1 de %2
+2 lados: %3 de %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>¿Mostrar casillas peligrosas?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>¿Mostrar nivel?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>¿Solo 2 lados?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Récords</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>no se pueden leer los récords de %1: %2; el archivo se deja tal cual y no se guarda nada en él</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>No se pueden conservar los récords.
+
+No se puede leer %1: %2.
+El juego deja el archivo tal cual y no guarda nada en él.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>no se pueden guardar los récords en %1: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>No se han podido guardar los récords.
+
+%1: %2.
+Se conservan mientras el juego siga abierto y se volverá a intentar al final de la próxima partida.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (repetición)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – Repetición</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>La repetición ha terminado.
+
+Puntuación final: %n punto.</numerusform>
+            <numerusform>La repetición ha terminado.
+
+Puntuación final: %n puntos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Esta repetición no transcurre como se grabó:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>las partidas anteriores sacaron más números aleatorios de los que una repetición puede saltarse</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>le llegó una tecla cuyo código no cabe en una repetición</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>es más larga de lo que cabe en una repetición</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>esta partida no se guarda como repetición: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>no se puede guardar la repetición en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 no coincide con su final grabado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>%1 no está definida</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 vale «%2»</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (no existe)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>no pudo arrancar ninguna plataforma de Qt</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>se probó la plataforma de Qt %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>; disponibles: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>no se puede abrir una ventana: %1; %2 y %3: haz que una apunte a un servidor gráfico en marcha o elige otra plataforma con -platform</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel&#xa0;: %n point</numerusform>
+            <numerusform>Vexel&#xa0;: %n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation>, niveau %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel&#xa0;: pause (Entrée pour jouer), %n point</numerusform>
+            <numerusform>Vexel&#xa0;: pause (Entrée pour jouer), %n points</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>l&apos;option %1 demande un chemin</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>l&apos;option %1 demande un nombre</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>graine %1 invalide&#xa0;: il faut un nombre entier de 0 à %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>l&apos;option %1 demande un fichier de replay</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>les options &apos;--replay&apos; et &apos;--verify&apos; ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>l&apos;option &apos;--scores-file&apos; demande un fichier, pas le dossier %1 (par exemple %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;option %1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Utilisation&#xa0;: vexel [OPTION]...
+Esquivez les balles de 44 canons sur un plateau de 11 × 11 cases.
+
+Options&#xa0;:
+  --scores-file CHEMIN  garder les records dans le fichier CHEMIN
+                        (par défaut&#xa0;: %1)
+  --seed N              tirer les nombres aléatoires des canons de la
+                        graine N (0 à 4294967295&#xa0;; par défaut&#xa0;: %2)
+  --no-auto-pause       continuer quand une autre fenêtre prend le focus,
+                        quand la fenêtre est réduite ou quand le menu
+                        Options s&apos;ouvre
+  --replay FICHIER      regarder un replay&#xa0;: FICHIER est un chemin, ou
+                        last, best-4way ou best-2way pour les replays
+                        gardés à côté des records
+  --verify FICHIER      jouer un replay sans fenêtre, afficher son
+                        résultat sous la forme
+                        &apos;score N, level L, 4-way, T ticks&apos; et sortir avec
+                        0 s&apos;il correspond à la fin enregistrée, 1 sinon,
+                        2 si FICHIER n&apos;est pas un replay lisible
+  -h, --help            afficher cette aide et quitter
+      --version         afficher la version et quitter
+  --                    fin des options
+
+Les options de la boîte à outils -platform, -style, -qwindowgeometry et
+-display sont transmises avec leur valeur.
+
+Touches&#xa0;: Entrée met en pause et reprend&#xa0;; les flèches déplacent le carré
+vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;vexel --help&#xa0;» pour plus d&apos;informations.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>Perdu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Perdu, mais vous battez le record&#xa0;! Quel est votre nom&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – Records</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>Les records&#xa0;:
+
+4 côtés&#xa0;: %1 par %2
+2 côtés&#xa0;: %3 par %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>Montrer les cases dangereuses&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>Montrer le niveau&#xa0;?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>2 côtés&#xa0;?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Records</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>impossible de lire les records dans %1&#xa0;: %2&#xa0;; le fichier reste tel quel et aucun score n&apos;y est enregistré</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>Les records ne peuvent pas être conservés.
+
+Impossible de lire %1&#xa0;: %2.
+Le jeu laisse ce fichier tel quel et n&apos;y enregistre aucun score.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>impossible d&apos;enregistrer les records dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>Les records n&apos;ont pas pu être enregistrés.
+
+%1&#xa0;: %2.
+Ils restent en mémoire tant que le jeu tourne, et la prochaine fin de partie réessaiera.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (replay)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – Replay</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>Le replay est terminé.
+
+Score final&#xa0;: %n point.</numerusform>
+            <numerusform>Le replay est terminé.
+
+Score final&#xa0;: %n points.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Ce replay ne se déroule pas comme il a été enregistré&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>les parties précédentes ont tiré plus de nombres aléatoires qu&apos;un replay ne peut en sauter</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>elle a reçu une touche dont le code ne tient pas dans un replay</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>elle est trop longue pour tenir dans un replay</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>cette partie n&apos;est pas gardée en replay&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>impossible d&apos;enregistrer le replay dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 ne correspond pas à sa fin enregistrée&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>%1 n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 vaut «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (inexistante)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>aucune plate-forme Qt n&apos;a pu démarrer</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>plate-forme Qt essayée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>&#xa0;; disponibles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>impossible d&apos;ouvrir une fenêtre&#xa0;: %1&#xa0;; %2 et %3&#xa0;: faites pointer l&apos;une d&apos;elles vers un serveur d&apos;affichage actif, ou choisissez une autre plate-forme avec -platform</translation>
+    </message>
+</context>
+</TS>

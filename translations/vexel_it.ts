@@ -1,0 +1,309 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: %n punto</numerusform>
+            <numerusform>Vexel: %n punti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation>, livello %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: in pausa (Invio per giocare) con %n punto</numerusform>
+            <numerusform>Vexel: in pausa (Invio per giocare) con %n punti</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>l&apos;opzione %1 richiede un percorso</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>l&apos;opzione %1 richiede un numero</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>seme %1 non valido: serve un numero intero da 0 a %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>l&apos;opzione %1 richiede un file di replay</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>le opzioni &apos;--replay&apos; e &apos;--verify&apos; non si possono usare insieme</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>l&apos;opzione &apos;--scores-file&apos; richiede un file, non la cartella %1 (per esempio %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;opzione %1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPZIONE]...
+Schiva i proiettili di 44 cannoni su una scacchiera di 11 × 11 caselle.
+
+Opzioni:
+  --scores-file PERCORSO  tenere i record nel file PERCORSO
+                          (predefinito: %1)
+  --seed N                estrarre i numeri casuali dei cannoni dal seme N
+                          (da 0 a 4294967295; predefinito: %2)
+  --no-auto-pause         continuare a giocare quando un&apos;altra finestra
+                          prende il focus, la finestra viene ridotta a
+                          icona o si apre il menu Opzioni
+  --replay FILE           guardare un replay: FILE è un percorso, oppure
+                          last, best-4way o best-2way per i replay tenuti
+                          accanto ai record
+  --verify FILE           giocare un replay senza finestra, stamparne il
+                          risultato come &apos;score N, level L, 4-way, T ticks&apos;
+                          e uscire con 0 se corrisponde alla fine
+                          registrata, 1 se no, 2 se FILE non è un replay
+                          leggibile
+  -h, --help              mostrare questo aiuto e uscire
+      --version           mostrare la versione e uscire
+  --                      fine delle opzioni
+
+Le opzioni del toolkit -platform, -style, -qwindowgeometry e -display
+vengono passate con il loro valore.
+
+Tasti: Invio mette in pausa e riprende; le frecce muovono il quadrato
+verde; F10 apre i menu; Ctrl+Q esce.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>Usa &apos;vexel --help&apos; per maggiori informazioni.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>Hai perso!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Hai perso, ma hai fatto un nuovo record! Come ti chiami?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – Record</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>I record sono:
+
+4 lati: %1 di %2
+2 lati: %3 di %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>Mostrare le caselle pericolose?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>Mostrare il livello?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>Solo 2 lati?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Record</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>impossibile leggere i record da %1: %2; il file resta com&apos;è e non vi si salva nulla</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>Impossibile conservare i record.
+
+Impossibile leggere %1: %2.
+Il gioco lascia il file com&apos;è e non vi salva nulla.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>impossibile salvare i record in %1: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>Non è stato possibile salvare i record.
+
+%1: %2.
+Restano in memoria finché il gioco è aperto, e alla prossima partita persa si riprova.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (replay)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – Replay</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>Il replay è finito.
+
+Punteggio finale: %n punto.</numerusform>
+            <numerusform>Il replay è finito.
+
+Punteggio finale: %n punti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Questo replay non si svolge come è stato registrato:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>le partite precedenti hanno estratto più numeri casuali di quanti un replay ne possa saltare</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>ha ricevuto un tasto il cui codice non entra in un replay</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>è più lunga di quanto un replay possa contenere</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>questa partita non viene salvata come replay: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>impossibile salvare il replay in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 non corrisponde alla fine registrata: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>%1 non è impostata</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 vale &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (inesistente)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>nessuna piattaforma Qt è riuscita ad avviarsi</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>provata la piattaforma Qt %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>; disponibili: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>impossibile aprire una finestra: %1; %2 e %3: fanne puntare una a un server grafico attivo, oppure scegli un&apos;altra piattaforma con -platform</translation>
+    </message>
+</context>
+</TS>

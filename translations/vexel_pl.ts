@@ -1,0 +1,314 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: %n punkt</numerusform>
+            <numerusform>Vexel: %n punkty</numerusform>
+            <numerusform>Vexel: %n punktów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation>, poziom %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: pauza (Enter – graj), %n punkt</numerusform>
+            <numerusform>Vexel: pauza (Enter – graj), %n punkty</numerusform>
+            <numerusform>Vexel: pauza (Enter – graj), %n punktów</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>nieoczekiwany argument %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>opcja %1 wymaga ścieżki</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>opcja %1 wymaga liczby</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>nieprawidłowe ziarno %1: oczekiwano liczby całkowitej od 0 do %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>opcja %1 wymaga pliku powtórki</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>opcji &apos;--replay&apos; i &apos;--verify&apos; nie można używać razem</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>opcja %1 wymaga wartości</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>opcja &apos;--scores-file&apos; wymaga pliku, a nie folderu %1 (na przykład %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>opcja %1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Użycie: vexel [OPCJA]...
+Unikaj pocisków 44 dział na planszy 11 × 11 pól.
+
+Opcje:
+  --scores-file ŚCIEŻKA  trzymaj rekordy w pliku ŚCIEŻKA
+                         (domyślnie: %1)
+  --seed N               losuj liczby dla dział z ziarna N
+                         (od 0 do 4294967295; domyślnie: %2)
+  --no-auto-pause        graj dalej, gdy inne okno przejmie fokus, okno
+                         zostanie zminimalizowane lub otworzy się menu
+                         Opcje
+  --replay PLIK          obejrzyj powtórkę: PLIK to ścieżka albo last,
+                         best-4way lub best-2way dla powtórek trzymanych
+                         obok rekordów
+  --verify PLIK          rozegraj powtórkę bez okna, wypisz jej wynik jako
+                         &apos;score N, level L, 4-way, T ticks&apos; i zakończ
+                         z kodem 0, gdy zgadza się z nagranym końcem, 1,
+                         gdy nie, oraz 2, gdy PLIK nie jest czytelną
+                         powtórką
+  -h, --help             pokaż tę pomoc i zakończ
+      --version          pokaż wersję i zakończ
+  --                     koniec opcji
+
+Opcje biblioteki Qt -platform, -style, -qwindowgeometry i -display są
+przekazywane dalej wraz z wartością.
+
+Klawisze: Enter wstrzymuje i wznawia grę; strzałki przesuwają zielone
+pole; F10 otwiera menu; Ctrl+Q kończy.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>Więcej informacji: &apos;vexel --help&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>Przegrana!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Przegrana, ale to nowy rekord! Jak się nazywasz?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – rekordy</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>Rekordy:
+
+4 strony: %1 – %2
+2 strony: %3 – %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Opcje</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>Pokazać groźne pola?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>Pokazać poziom?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>Tylko 2 strony?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Rekordy</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>nie można odczytać rekordów z %1: %2; plik zostaje bez zmian i nic się w nim nie zapisuje</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>Nie można przechować rekordów.
+
+Nie można odczytać %1: %2.
+Gra zostawia ten plik bez zmian i nic w nim nie zapisuje.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>nie można zapisać rekordów w %1: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>Nie udało się zapisać rekordów.
+
+%1: %2.
+Zostają w pamięci, dopóki gra działa, a przy końcu następnej gry nastąpi kolejna próba.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (powtórka)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – powtórka</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>Powtórka zakończona.
+
+Wynik końcowy: %n punkt.</numerusform>
+            <numerusform>Powtórka zakończona.
+
+Wynik końcowy: %n punkty.</numerusform>
+            <numerusform>Powtórka zakończona.
+
+Wynik końcowy: %n punktów.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Ta powtórka nie przebiega tak, jak ją nagrano:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>wcześniejsze gry wylosowały więcej liczb, niż powtórka może pominąć</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>dotarł do niej klawisz, którego kodu powtórka nie mieści</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>jest dłuższa, niż zmieści powtórka</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>ta gra nie zostanie zachowana jako powtórka: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>nie można zapisać powtórki w %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 nie zgadza się z nagranym zakończeniem: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>zmienna %1 nie jest ustawiona</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 ma wartość „%2”</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (nie ma takiej)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>żadna platforma Qt nie wystartowała</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>próbowano platformy Qt %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>; dostępne: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>nie można otworzyć okna: %1; %2 i %3: wskaż w jednej z nich działający serwer wyświetlania albo wybierz inną platformę opcją -platform</translation>
+    </message>
+</context>
+</TS>

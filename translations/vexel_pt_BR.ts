@@ -1,0 +1,308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Caption</name>
+    <message numerus="yes">
+        <source>Vexel: %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: %n ponto</numerusform>
+            <numerusform>Vexel: %n pontos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> at Level %1</source>
+        <translation>, nível %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Vexel: Paused (press Enter to play) with %n point(s)</source>
+        <translation>
+            <numerusform>Vexel: pausado (Enter para jogar) com %n ponto</numerusform>
+            <numerusform>Vexel: pausado (Enter para jogar) com %n pontos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>option %1 needs a path</source>
+        <translation>a opção %1 precisa de um caminho</translation>
+    </message>
+    <message>
+        <source>option %1 needs a number</source>
+        <translation>a opção %1 precisa de um número</translation>
+    </message>
+    <message>
+        <source>invalid seed %1: expected a whole number from 0 to %2</source>
+        <translation>semente %1 inválida: era esperado um número inteiro de 0 a %2</translation>
+    </message>
+    <message>
+        <source>option %1 needs a replay file</source>
+        <translation>a opção %1 precisa de um arquivo de replay</translation>
+    </message>
+    <message>
+        <source>options &apos;--replay&apos; and &apos;--verify&apos; cannot be used together</source>
+        <translation>as opções &apos;--replay&apos; e &apos;--verify&apos; não podem ser usadas juntas</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>a opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>option &apos;--scores-file&apos; needs a file, not the folder %1 (for example %2)</source>
+        <translation>a opção &apos;--scores-file&apos; precisa de um arquivo, não da pasta %1 (por exemplo, %2)</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>a opção %1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPÇÃO]...
+Desvie das balas de 44 canhões em um tabuleiro de 11 × 11 casas.
+
+Opções:
+  --scores-file CAMINHO  guardar os recordes no arquivo CAMINHO
+                         (padrão: %1)
+  --seed N               sortear os números aleatórios dos canhões a
+                         partir da semente N (de 0 a 4294967295;
+                         padrão: %2)
+  --no-auto-pause        continuar jogando quando outra janela recebe o
+                         foco, a janela é minimizada ou o menu Opções abre
+  --replay ARQUIVO       assistir a um replay: ARQUIVO é um caminho, ou
+                         last, best-4way ou best-2way para os replays
+                         guardados junto aos recordes
+  --verify ARQUIVO       jogar um replay sem janela, mostrar o resultado
+                         como &apos;score N, level L, 4-way, T ticks&apos; e sair
+                         com 0 quando ele bate com o fim gravado, 1 quando
+                         não, e 2 quando ARQUIVO não é um replay legível
+  -h, --help             mostrar esta ajuda e sair
+      --version          mostrar a versão e sair
+  --                     fim das opções
+
+As opções do toolkit -platform, -style, -qwindowgeometry e -display
+são repassadas com o seu valor.
+
+Teclas: Enter pausa e retoma; as setas movem o quadrado verde;
+F10 abre os menus; Ctrl+Q sai.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;vexel --help&apos; for more information.</source>
+        <translation>Tente &apos;vexel --help&apos; para mais informações.</translation>
+    </message>
+</context>
+<context>
+    <name>GameOver</name>
+    <message>
+        <source>You lost!</source>
+        <translation>Você perdeu!</translation>
+    </message>
+    <message>
+        <source>You lost, but you have set a new high score! What is your name?</source>
+        <translation>Você perdeu, mas bateu o recorde! Qual é o seu nome?</translation>
+    </message>
+</context>
+<context>
+    <name>HighScores</name>
+    <message>
+        <source>Vexel High Scores</source>
+        <translation>Vexel – Recordes</translation>
+    </message>
+    <message>
+        <source>The high scores are:
+
+4-Way: %1 by %2
+2-Way: %3 by %4</source>
+        <translation>Os recordes são:
+
+4 lados: %1 de %2
+2 lados: %3 de %4</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Show Bad Squares?</source>
+        <translation>Mostrar casas perigosas?</translation>
+    </message>
+    <message>
+        <source>Show Level?</source>
+        <translation>Mostrar nível?</translation>
+    </message>
+    <message>
+        <source>2-Way?</source>
+        <translation>Só 2 lados?</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Recordes</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>cannot read the high scores from %1: %2; it is left alone and no scores are saved there</source>
+        <translation>não é possível ler os recordes de %1: %2; o arquivo fica como está e nada é salvo nele</translation>
+    </message>
+    <message>
+        <source>The high scores cannot be kept.
+
+%1 cannot be read: %2.
+The game leaves it as it is and saves no scores there.</source>
+        <translation>Não é possível guardar os recordes.
+
+Não é possível ler %1: %2.
+O jogo deixa o arquivo como está e não salva nada nele.</translation>
+    </message>
+    <message>
+        <source>cannot save the high scores to %1: %2</source>
+        <translation>não é possível salvar os recordes em %1: %2</translation>
+    </message>
+    <message>
+        <source>The high scores could not be saved.
+
+%1: %2.
+They are kept while the game runs, and the next game over tries again.</source>
+        <translation>Não foi possível salvar os recordes.
+
+%1: %2.
+Eles ficam guardados enquanto o jogo estiver aberto, e o fim da próxima partida tenta de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source> (replay)</source>
+        <translation> (replay)</translation>
+    </message>
+    <message>
+        <source>Vexel Replay</source>
+        <translation>Vexel – Replay</translation>
+    </message>
+    <message numerus="yes">
+        <source>The replay is over.
+
+Final score: %n point(s).</source>
+        <translation>
+            <numerusform>O replay terminou.
+
+Pontuação final: %n ponto.</numerusform>
+            <numerusform>O replay terminou.
+
+Pontuação final: %n pontos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+This replay does not play out as it was recorded:
+%1</source>
+        <translation>
+
+Este replay não se desenrola como foi gravado:
+%1</translation>
+    </message>
+    <message>
+        <source>the games before it drew more random numbers than a replay can skip</source>
+        <translation>as partidas anteriores sortearam mais números aleatórios do que um replay consegue pular</translation>
+    </message>
+    <message>
+        <source>a key outside the codes a replay holds reached it</source>
+        <translation>ela recebeu uma tecla cujo código não cabe em um replay</translation>
+    </message>
+    <message>
+        <source>it is longer than a replay can hold</source>
+        <translation>ela é mais longa do que cabe em um replay</translation>
+    </message>
+    <message>
+        <source>this game is not kept as a replay: %1</source>
+        <translation>esta partida não é guardada como replay: %1</translation>
+    </message>
+    <message>
+        <source>cannot save the replay to %1: %2</source>
+        <translation>não é possível salvar o replay em %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 does not match its recorded end: %2</source>
+        <translation>%1 não corresponde ao fim gravado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>%1 is unset</source>
+        <translation>%1 não está definida</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;</source>
+        <translation>%1 é &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source> (no such platform)</source>
+        <translation> (não existe)</translation>
+    </message>
+    <message>
+        <source>no Qt platform could start</source>
+        <translation>nenhuma plataforma Qt conseguiu iniciar</translation>
+    </message>
+    <message>
+        <source>tried the Qt platform %1</source>
+        <translation>tentada a plataforma Qt %1</translation>
+    </message>
+    <message>
+        <source>; available: %1</source>
+        <translation>; disponíveis: %1</translation>
+    </message>
+    <message>
+        <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
+        <translation>não é possível abrir uma janela: %1; %2 e %3: aponte uma delas para um servidor gráfico em execução ou escolha outra plataforma com -platform</translation>
+    </message>
+</context>
+</TS>
