@@ -30,5 +30,9 @@ kept with its holder's name.")
 # Let dpkg-shlibdeps read the libraries the executable links against, so the
 # Qt and C++ runtime dependencies follow whatever the build machine used.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own catalogues, which Debian ships apart from Qt, put the standard
+# buttons (OK, Cancel) in the player's language beside the game's texts;
+# without them the game still speaks the language, its buttons English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

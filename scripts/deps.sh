@@ -9,6 +9,7 @@ set -euo pipefail
 build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev fonts-dejavu-core
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 test_packages=(
     libgtest-dev libbenchmark-dev

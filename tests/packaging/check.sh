@@ -223,6 +223,8 @@ deb)
     contents=$(dpkg-deb -c "$deb")
     grep -q ' \./usr/games/vexel$' <<<"$contents" || fail "the package has no /usr/games/vexel"
     ! grep -q ' \./usr/bin/' <<<"$contents" || fail "the package still has /usr/bin"
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    [ "$recommends" = qt6-translations-l10n ] || fail "the package recommends '$recommends', not Qt's translations"
     report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
     grep -qE "^[EW]: " <<<"$report" && fail "lintian reported errors or warnings"
     ;;
