@@ -2,7 +2,7 @@
 # Builds the release benchmarks with the `bench` preset and runs them all:
 # the tick (with and without recording), checking a long replay, painting
 # one frame, the real window's timer, and start-up and peak memory against
-# an empty window. Figures print as they come.
+# an empty window and with a translation loaded. Figures print as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -32,6 +32,6 @@ echo "== painting one whole frame offscreen =="
 echo "== the window's timer over 500 ticks =="
 "$build/bench/vexel_bench_timer" 500 2>/dev/null
 
-echo "== start-up and peak memory against an empty window =="
+echo "== start-up and peak memory against an empty window, and in German against English =="
 "$build/bench/vexel_startup_compare" "$build/bin/vexel" "$build/bench/vexel_floor_window" \
-    "$build/bench/libvexel_first_paint_probe.so" 21
+    "$build/bench/libvexel_first_paint_probe.so" 21 de_DE.UTF-8
