@@ -208,6 +208,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1: %2.
 Sie bleibt erhalten, solange das Spiel läuft, und beim nächsten Spielende gibt es einen neuen Versuch.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>keine normale Datei, sondern ein Ordner</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>keine normale Datei, sondern eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>keine normale Datei, sondern ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>keine normale Datei, sondern ein Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>keine normale Datei, sondern etwas anderes</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>ein symbolischer Link auf eine Datei, die es nicht gibt</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

@@ -206,6 +206,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1: %2.
 Se conservan mientras el juego siga abierto y se volverá a intentar al final de la próxima partida.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>no es un archivo normal, sino una carpeta</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>no es un archivo normal, sino una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>no es un archivo normal, sino un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>no es un archivo normal, sino un dispositivo</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>no es un archivo normal, sino otra cosa</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>un enlace simbólico a un archivo que no existe</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

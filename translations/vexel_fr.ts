@@ -208,6 +208,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1&#xa0;: %2.
 Ils restent en mémoire tant que le jeu tourne, et la prochaine fin de partie réessaiera.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un dossier</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un tube nommé</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais une socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un périphérique</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais autre chose</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>un lien symbolique vers un fichier qui n&apos;existe pas</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

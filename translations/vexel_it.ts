@@ -208,6 +208,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1: %2.
 Restano in memoria finché il gioco è aperto, e alla prossima partita persa si riprova.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>non è un file normale ma una cartella</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>non è un file normale ma una pipe con nome</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>non è un file normale ma un socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>non è un file normale ma un dispositivo</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>non è un file normale ma qualcos&apos;altro</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>un collegamento simbolico a un file che non esiste</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

@@ -210,6 +210,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1: %2.
 Zostają w pamięci, dopóki gra działa, a przy końcu następnej gry nastąpi kolejna próba.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>to nie zwykły plik, lecz folder</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>to nie zwykły plik, lecz nazwany potok</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>to nie zwykły plik, lecz gniazdo</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>to nie zwykły plik, lecz urządzenie</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>to nie zwykły plik, lecz coś innego</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>dowiązanie symboliczne do nieistniejącego pliku</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

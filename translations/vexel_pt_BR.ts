@@ -207,6 +207,30 @@ They are kept while the game runs, and the next game over tries again.</source>
 %1: %2.
 Eles ficam guardados enquanto o jogo estiver aberto, e o fim da próxima partida tenta de novo.</translation>
     </message>
+    <message>
+        <source>not a regular file but a folder</source>
+        <translation>não é um arquivo comum, e sim uma pasta</translation>
+    </message>
+    <message>
+        <source>not a regular file but a named pipe</source>
+        <translation>não é um arquivo comum, e sim um pipe nomeado</translation>
+    </message>
+    <message>
+        <source>not a regular file but a socket</source>
+        <translation>não é um arquivo comum, e sim um socket</translation>
+    </message>
+    <message>
+        <source>not a regular file but a device</source>
+        <translation>não é um arquivo comum, e sim um dispositivo</translation>
+    </message>
+    <message>
+        <source>not a regular file but something else</source>
+        <translation>não é um arquivo comum, e sim outra coisa</translation>
+    </message>
+    <message>
+        <source>a symbolic link to a file that does not exist</source>
+        <translation>um link simbólico para um arquivo que não existe</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

@@ -4,6 +4,7 @@
 #include "scores/file_descriptor.h"
 #include "scores/score_format.h"
 #include "scores/score_table.h"
+#include "ui/texts.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -26,12 +27,16 @@ LoadResult unreadable(std::string error)
 
 std::string notARegularFile(mode_t mode)
 {
-    const char* what = S_ISDIR(mode)                    ? "a folder"
-                       : S_ISFIFO(mode)                 ? "a named pipe"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                                                        : "something else";
-    return std::string("not a regular file but ") + what;
+    // Whole phrases, so that each language can say them its own way.
+    if (S_ISDIR(mode))
+        return translate("Records", "not a regular file but a folder");
+    if (S_ISFIFO(mode))
+        return translate("Records", "not a regular file but a named pipe");
+    if (S_ISSOCK(mode))
+        return translate("Records", "not a regular file but a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return translate("Records", "not a regular file but a device");
+    return translate("Records", "not a regular file but something else");
 }
 
 // The file a path comes to: the path itself, or what a symbolic link there
@@ -57,8 +62,9 @@ Target resolve(const std::string& path)
     // A loop ends in ELOOP after the kernel's own bound.
     char* real = ::realpath(path.c_str(), nullptr);
     if (real == nullptr)
-        return {path, errno == ENOENT || errno == ENOTDIR ? "a symbolic link to a file that does not exist"
-                                                          : std::strerror(errno)};
+        return {path, errno == ENOENT || errno == ENOTDIR
+                          ? translate("Records", "a symbolic link to a file that does not exist")
+                          : std::strerror(errno)};
     Target target{real, {}};
     std::free(real);
     return target;
