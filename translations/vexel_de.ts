@@ -232,6 +232,10 @@ Sie bleibt erhalten, solange das Spiel läuft, und beim nächsten Spielende gibt
         <source>a symbolic link to a file that does not exist</source>
         <translation>ein symbolischer Link auf eine Datei, die es nicht gibt</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -297,6 +301,28 @@ Diese Wiederholung läuft anders ab als aufgezeichnet:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 passt nicht zum aufgezeichneten Ende: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Es wurde noch kein Spiel gespielt, also gibt es kein letztes Spiel zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Es gibt noch keinen Rekord auf 4 Seiten, also auch kein Rekordspiel zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Es gibt noch keinen Rekord auf 2 Seiten, also auch kein Rekordspiel zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>Diese Wiederholung lässt sich nicht ansehen.
+
+Datei: %1
+Grund: %2</translation>
     </message>
 </context>
 <context>

@@ -230,6 +230,10 @@ Se conservan mientras el juego siga abierto y se volverá a intentar al final de
         <source>a symbolic link to a file that does not exist</source>
         <translation>un enlace simbólico a un archivo que no existe</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>no se puede escribir en la carpeta %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -295,6 +299,28 @@ Esta repetición no transcurre como se grabó:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 no coincide con su final grabado: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Aún no se ha jugado ninguna partida, así que no hay una última partida que ver.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Aún no hay récord de 4 lados, así que no hay partida de récord que ver.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Aún no hay récord de 2 lados, así que no hay partida de récord que ver.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>No se puede ver esta repetición.
+
+Archivo: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>

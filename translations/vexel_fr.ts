@@ -232,6 +232,10 @@ Ils restent en mémoire tant que le jeu tourne, et la prochaine fin de partie r�
         <source>a symbolic link to a file that does not exist</source>
         <translation>un lien symbolique vers un fichier qui n&apos;existe pas</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>impossible d&apos;écrire dans le dossier %1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -297,6 +301,28 @@ Ce replay ne se déroule pas comme il a été enregistré&#xa0;:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 ne correspond pas à sa fin enregistrée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Aucune partie n&apos;a encore été jouée, il n&apos;y a donc pas de dernière partie à revoir.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Aucun record 4 côtés n&apos;a encore été établi, il n&apos;y a donc pas de partie record à revoir.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Aucun record 2 côtés n&apos;a encore été établi, il n&apos;y a donc pas de partie record à revoir.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>Impossible de regarder ce replay.
+
+Fichier&#xa0;: %1
+Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,10 @@ Restano in memoria finché il gioco è aperto, e alla prossima partita persa si 
         <source>a symbolic link to a file that does not exist</source>
         <translation>un collegamento simbolico a un file che non esiste</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>impossibile scrivere nella cartella %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -297,6 +301,28 @@ Questo replay non si svolge come è stato registrato:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 non corrisponde alla fine registrata: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Non è ancora stata giocata nessuna partita, quindi non c&apos;è un&apos;ultima partita da guardare.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Non c&apos;è ancora un record a 4 lati, quindi non c&apos;è una partita record da guardare.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Non c&apos;è ancora un record a 2 lati, quindi non c&apos;è una partita record da guardare.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>Impossibile guardare questo replay.
+
+File: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>

@@ -234,6 +234,10 @@ Zostają w pamięci, dopóki gra działa, a przy końcu następnej gry nastąpi 
         <source>a symbolic link to a file that does not exist</source>
         <translation>dowiązanie symboliczne do nieistniejącego pliku</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>nie można zapisywać w folderze %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -302,6 +306,28 @@ Ta powtórka nie przebiega tak, jak ją nagrano:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 nie zgadza się z nagranym zakończeniem: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Nie rozegrano jeszcze żadnej gry, więc nie ma ostatniej gry do obejrzenia.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Nie ma jeszcze rekordu na 4 strony, więc nie ma rekordowej gry do obejrzenia.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Nie ma jeszcze rekordu na 2 strony, więc nie ma rekordowej gry do obejrzenia.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>Nie można obejrzeć tej powtórki.
+
+Plik: %1
+Powód: %2</translation>
     </message>
 </context>
 <context>

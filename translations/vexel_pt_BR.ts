@@ -231,6 +231,10 @@ Eles ficam guardados enquanto o jogo estiver aberto, e o fim da próxima partida
         <source>a symbolic link to a file that does not exist</source>
         <translation>um link simbólico para um arquivo que não existe</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be written: %2</source>
+        <translation>não é possível gravar na pasta %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
@@ -296,6 +300,28 @@ Este replay não se desenrola como foi gravado:
     <message>
         <source>%1 does not match its recorded end: %2</source>
         <translation>%1 não corresponde ao fim gravado: %2</translation>
+    </message>
+    <message>
+        <source>No game has been played yet, so there is no last game to watch.</source>
+        <translation>Nenhuma partida foi jogada ainda, então não há última partida para assistir.</translation>
+    </message>
+    <message>
+        <source>No 4-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Ainda não há recorde de 4 lados, então não há partida de recorde para assistir.</translation>
+    </message>
+    <message>
+        <source>No 2-way record has been set yet, so there is no record game to watch.</source>
+        <translation>Ainda não há recorde de 2 lados, então não há partida de recorde para assistir.</translation>
+    </message>
+    <message>
+        <source>This replay cannot be watched.
+
+File: %1
+Reason: %2</source>
+        <translation>Não é possível assistir a este replay.
+
+Arquivo: %1
+Motivo: %2</translation>
     </message>
 </context>
 <context>
