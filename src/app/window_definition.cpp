@@ -14,7 +14,7 @@ void defineTemplates(Scene& scene)
     scene.defineTemplate(C::Gun, {ShapeKind::Oval, 0, 0, 25, 57, true, rgb(255, 255, 192), {}});
     // The bullet template lies under the top and left guards for good; it is
     // kept hidden so that nothing of it can ever show.
-    scene.defineTemplate(C::Bullet, {ShapeKind::Circle, 16, 32, 25, 25, false, rgb(255, 128, 128), {}});
+    scene.defineTemplate(C::Bullet, {ShapeKind::Circle, 16, 32, 25, 25, false, colors::Bullet, {}});
     scene.defineTemplate(C::Guard, {ShapeKind::Rectangle, 0, 0, 81, 33, true, colors::Black, {}});
 }
 

@@ -1,10 +1,12 @@
 #include "qt/game_window.h"
 
+#include "app/game_state.h"
 #include "app/window_definition.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
 #include "qt/game_dialog.h"
 #include "qt/key_input.h"
+#include "qt/view_controls.h"
 #include "scores/score_table.h"
 
 #include <QAction>
@@ -29,7 +31,6 @@ QString text(const std::string& utf8)
 
 // Keys the window acts on itself, once the game has had them.
 constexpr int F10 = 121;
-constexpr int Escape = 27;
 constexpr int LetterQ = 81;
 constexpr int CtrlOnly = 2;
 
@@ -40,6 +41,9 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     board_ = new BoardView(this);
     setCentralWidget(board_);
     buildMenus();
+    // View comes last on the menu bar, after the game's own menus.
+    view_ = new ViewControls(*this, *board_);
+    watchMenu(view_->menu());
     // The window takes the size of the board plus the menu bar and keeps
     // it: the guards are sized from the client area once per game.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -62,10 +66,7 @@ void GameWindow::buildMenus()
 {
     QMenu* options = menuBar()->addMenu(QCoreApplication::translate("Menu", "Options"));
     optionsMenu_ = options;
-    // Opened by the mouse or by F10, the menu covers the board the game
-    // goes on playing on.
-    connect(options, &QMenu::aboutToShow, this, &GameWindow::lookedAway);
-    options->installEventFilter(this);
+    watchMenu(options);
     const std::array<std::pair<MenuItem, QString>, 3> items = {{
         {MenuItem::ShowBadSquares, QCoreApplication::translate("Menu", "Show Bad Squares?")},
         {MenuItem::ShowLevel, QCoreApplication::translate("Menu", "Show Level?")},
@@ -120,8 +121,32 @@ void GameWindow::reload()
 
 void GameWindow::delivered(bool wasDelivered)
 {
-    if (wasDelivered)
-        board_->refresh();
+    if (!wasDelivered)
+        return;
+    board_->refresh();
+    updateDescription();
+}
+
+void GameWindow::describe(const GameState& state)
+{
+    described_ = &state;
+    updateDescription();
+}
+
+void GameWindow::updateDescription()
+{
+    if (described_ == nullptr)
+        return;
+    // Rows and columns counted from 1, as a player names them.
+    const QString text = tr("Score %1, level %2, %3. Your square is in row %4, column %5.")
+                             .arg(described_->score)
+                             .arg(described_->level)
+                             .arg(timerEnabled() ? tr("running") : tr("paused"))
+                             .arg(described_->playerRow + 1)
+                             .arg(described_->playerCol + 1);
+    // Every change is announced; ticks that change nothing stay quiet.
+    if (text != board_->accessibleDescription())
+        board_->setAccessibleDescription(text);
 }
 
 void GameWindow::keyPressed(int keyCode, int shift)
@@ -129,12 +154,14 @@ void GameWindow::keyPressed(int keyCode, int shift)
     if (menuKeys_ && menuKey(keyCode))
         return;
     delivered(gate_.keyDown(keyCode, shift));
-    // The game has had the key, as it has every key; these two are also
-    // the window's.
+    // The game has had the key, as it has every key; these are also the
+    // window's.
     if (keyCode == F10 && shift == 0)
         openOptionsMenu();
     else if (keyCode == LetterQ && shift == CtrlOnly)
         close();
+    else
+        view_->key(keyCode, shift);
 }
 
 bool GameWindow::owns(const QWidget* window) const
@@ -164,6 +191,16 @@ void GameWindow::changeEvent(QEvent* event)
         lookedAway();
     else if (event->type() == QEvent::WindowStateChange && isMinimized())
         lookedAway();
+    if (event->type() == QEvent::WindowStateChange)
+        view_->windowStateChanged();
+}
+
+void GameWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Only now is the screen known, and with it how far the zoom may go.
+    if (!event->spontaneous())
+        view_->fitToScreen();
 }
 
 void GameWindow::hideEvent(QHideEvent* event)
@@ -172,66 +209,6 @@ void GameWindow::hideEvent(QHideEvent* event)
     // Hidden by the window system, not closed by the player.
     if (event->spontaneous())
         lookedAway();
-}
-
-void GameWindow::openOptionsMenu()
-{
-    menuKeys_ = false;
-    menuBar()->setActiveAction(optionsMenu_->menuAction());
-    // From the keyboard the menu opens on its first item, so that Enter
-    // chooses at once.
-    if (!optionsMenu_->actions().isEmpty())
-        optionsMenu_->setActiveAction(optionsMenu_->actions().front());
-}
-
-bool GameWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != optionsMenu_ || event->type() != QEvent::KeyPress)
-        return QMainWindow::eventFilter(watched, event);
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        // Either way leads to High Scores, which has no menu to open: the
-        // menu bar shows it chosen and the window passes it the keys.
-        optionsMenu_->hide();
-        menuBar()->setActiveAction(highScores_);
-        menuKeys_ = true;
-        return true;
-    case Qt::Key_Escape:
-        // Straight back to the board; Qt would leave the menu bar holding
-        // the keyboard until a second Escape.
-        optionsMenu_->hide();
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool GameWindow::menuKey(int keyCode)
-{
-    // The mouse may have taken the menu bar elsewhere meanwhile.
-    if (menuBar()->activeAction() != highScores_) {
-        menuKeys_ = false;
-        return false;
-    }
-    if (keyCode == keys::Left || keyCode == keys::Right) {
-        openOptionsMenu();
-    } else if (keyCode == keys::Enter || keyCode == Escape) {
-        leaveMenuBar();
-        if (keyCode == keys::Enter)
-            highScores_->trigger();
-    }
-    // Any other key does nothing while the menus hold the keyboard.
-    return true;
-}
-
-void GameWindow::leaveMenuBar()
-{
-    menuKeys_ = false;
-    // Escape is the one way that also ends the menu bar's open-menu mode;
-    // cleared any other way, it would open Options under the passing mouse.
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(menuBar(), &escape);
 }
 
 void GameWindow::frameElapsed()
@@ -258,12 +235,13 @@ void GameWindow::setCaption(const std::string& caption)
 
 int GameWindow::clientWidth() const
 {
-    return board_->width();
+    // Shape pixels, whatever size the board is shown at.
+    return window::ClientWidth;
 }
 
 int GameWindow::clientHeight() const
 {
-    return board_->height();
+    return window::ClientHeight;
 }
 
 void GameWindow::setTimerEnabled(bool enabled)
@@ -273,6 +251,7 @@ void GameWindow::setTimerEnabled(bool enabled)
         frame_.start();
     else if (!enabled)
         frame_.stop();
+    updateDescription();
 }
 
 bool GameWindow::checked(MenuItem item) const

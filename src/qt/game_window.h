@@ -15,14 +15,16 @@ class QMenu;
 
 namespace vexel {
 class Scene;
-}
+struct GameState;
+} // namespace vexel
 
 namespace vexel::qt {
 
 class BoardView;
+class ViewControls;
 
 // The game's one window: the status line in the title bar, the Options and
-// High Scores menus, the board, and the timer Frame. Every notification
+// High Scores menus, the View menu, the board, and the timer Frame. Every notification
 // goes to the game through the core's delivery gate, which drops whatever
 // arrives while a handler or one of the game's dialogs is still open: Qt
 // keeps delivering timer ticks inside a dialog's own event loop.
@@ -50,11 +52,15 @@ public:
     // is minimised or hidden, or the Options menu opens. On unless switched
     // off.
     void setAutoPause(bool on) { autoPause_ = on; }
+    // The game whose score, level, pause and square the board's accessible
+    // description tells; it must outlive the window.
+    void describe(const GameState& state);
 
     BoardView& board() { return *board_; }
     QMenu* optionsMenu() const { return optionsMenu_; }
     QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
     QAction* highScoresAction() const { return highScores_; }
+    ViewControls& view() { return *view_; }
     const QTimer& frameTimer() const { return frame_; }
 
     // Notifications handed to the game, and those dropped because it was busy.
@@ -82,6 +88,7 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -96,16 +103,27 @@ private:
     bool owns(const QWidget* window) const;
     void lookedAway();
     void openOptionsMenu();
-    // A key while the keyboard is on the menu bar's High Scores item; false
-    // when the menus no longer hold the keyboard.
+    // Opens a menu of the menu bar from the keyboard, on its first item.
+    void openMenu(QMenu* menu);
+    // The menu bar's item one step left (-1) or right (+1) of `from`,
+    // around the end: a menu opens, an item of its own is shown chosen.
+    void moveAlongMenuBar(QAction* from, int step);
+    // Watches a menu of the menu bar: opening it is looking away, and the
+    // arrows leave it along the menu bar.
+    void watchMenu(QMenu* menu);
+    // A key while the keyboard is on a menu bar item without a menu (High
+    // Scores); false when the menus no longer hold the keyboard.
     bool menuKey(int keyCode);
     void leaveMenuBar();
+    void updateDescription();
 
     DeliveryGate gate_;
     BoardView* board_ = nullptr;
     QMenu* optionsMenu_ = nullptr;
     std::array<QAction*, 3> options_{};
     QAction* highScores_ = nullptr;
+    ViewControls* view_ = nullptr;
+    const GameState* described_ = nullptr;
     QTimer frame_;
     std::string caption_;
     QDialog* openDialog_ = nullptr;

@@ -6,11 +6,13 @@
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"
+#include "qt/view_controls.h"
 #include "replay/recorder.h"
 #include "replay/replay_files.h"
 #include "scores/default_path.h"
 #include "scores/score_file.h"
 #include "ui/random_source.h"
+#include "view/settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -49,7 +51,8 @@ int main(int argc, char* argv[])
     const vexel::CommandLine line = vexel::parseCommandLine(argc, argv);
     switch (line.action) {
     case vexel::CommandLine::Action::Help:
-        std::cout << vexel::helpText(vexel::scores::defaultScoresPath());
+        std::cout << vexel::helpText(vexel::scores::defaultScoresPath())
+                  << vexel::view::viewHelpText(vexel::view::defaultSettingsPath());
         return 0;
     case vexel::CommandLine::Action::Version:
         std::cout << vexel::versionText(VEXEL_VERSION);
@@ -117,6 +120,7 @@ int main(int argc, char* argv[])
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());
     window.setAutoPause(line.autoPause);
+    window.view().rememberIn(vexel::view::defaultSettingsPath(), std::cerr);
     if (watched.replay)
         return vexel::qt::watchReplay(window, *watched.replay);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
@@ -125,6 +129,7 @@ int main(int argc, char* argv[])
         random, [&replays](const auto& game, bool setRecord) { replays.keep(game, setRecord); }, std::cerr);
     form.record(recorder);
     window.attach(form, form.scene());
+    window.describe(state);
     const vexel::qt::EndOnSignals ending(window);
     window.loadAndShow();
 

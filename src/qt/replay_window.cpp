@@ -15,6 +15,7 @@ int watchReplay(GameWindow& window, const replay::Replay& replay)
     replay::Playback playback(replay, &window);
     replay::Viewer viewer(playback, window, [] { QCoreApplication::quit(); });
     window.attach(viewer, playback.scene());
+    window.describe(playback.state());
     window.loadAndShow();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "qt/scene_painter.h"
 
 #include "app/window_definition.h"
+#include "qt/signal_marks.h"
 
 #include <QBrush>
 #include <QColor>
@@ -82,6 +83,9 @@ struct DeviceGrid {
     }
 };
 
+// The device transform is everything between the painter's coordinates
+// and the device's pixels: the caller's own scaling (the board's zoom) and
+// the device's ratio.
 std::optional<DeviceGrid> deviceGrid(const QPainter& painter)
 {
     const QTransform& transform = painter.deviceTransform();
@@ -96,7 +100,8 @@ std::optional<DeviceGrid> deviceGrid(const QPainter& painter)
 // starts on the device and is `line` pixels wide, so a square's right
 // outline and its neighbour's left one, a pitch of 24 client pixels after
 // its own left outline, fall on the same device pixels.
-void paintRectangle(QPainter& painter, const DeviceGrid& grid, const ShapeObject& shape, const QColor& fill)
+// Returns the fill's device pixels, empty when the outline leaves none.
+QRect paintRectangle(QPainter& painter, const DeviceGrid& grid, const ShapeObject& shape, const QColor& fill)
 {
     const int left = grid.x(shape.Left);
     const int top = grid.y(shape.Top);
@@ -112,9 +117,11 @@ void paintRectangle(QPainter& painter, const DeviceGrid& grid, const ShapeObject
         bottom = std::max(bottom, grid.y(window::ClientHeight));
     painter.fillRect(QRect(left, top, right - left, bottom - top), Qt::black);
     const int inner = grid.line;
-    if (fill != Qt::black && lastColumn > left + inner && lastRow > top + inner)
-        painter.fillRect(QRect(left + inner, top + inner, lastColumn - left - inner, lastRow - top - inner),
-                         fill);
+    if (fill == Qt::black || lastColumn <= left + inner || lastRow <= top + inner)
+        return {};
+    const QRect inside(left + inner, top + inner, lastColumn - left - inner, lastRow - top - inner);
+    painter.fillRect(inside, fill);
+    return inside;
 }
 
 // For a painter that rotates, shears or stretches: client pixels throughout,
@@ -141,10 +148,13 @@ int paintMargin(qreal devicePixelRatio)
     return static_cast<int>(std::ceil(1 / devicePixelRatio));
 }
 
-const QImage& ScenePainter::sprite(int width, int height, int line, Color color)
+const QImage& ScenePainter::sprite(int width, int height, int line, Color color,
+                                   const std::optional<view::SignalLook>& look, qreal unit)
 {
+    const view::Mark mark = look ? look->mark : view::Mark::None;
     for (const Sprite& sprite : sprites_) {
-        if (sprite.width == width && sprite.height == height && sprite.line == line && sprite.color == color)
+        if (sprite.width == width && sprite.height == height && sprite.line == line &&
+            sprite.color == color && sprite.mark == mark && sprite.unit == unit)
             return sprite.image;
     }
     if (sprites_.size() >= MaxSprites)
@@ -154,9 +164,12 @@ const QImage& ScenePainter::sprite(int width, int height, int line, Color color)
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
-        paintCurve(painter, QRectF(0, 0, width, height), toQColor(color), line);
+        const QRectF box(0, 0, width, height);
+        paintCurve(painter, box, toQColor(color), look ? curveOutline(*look, unit, line) : line);
+        if (look)
+            paintCurveMark(painter, box, *look, unit);
     }
-    sprites_.push_back({width, height, line, color, std::move(image)});
+    sprites_.push_back({width, height, line, color, mark, unit, std::move(image)});
     return sprites_.back().image;
 }
 
@@ -182,6 +195,9 @@ void ScenePainter::paint(QPainter& painter, const Scene& scene, const QRect& are
         if (!shape.Visible || shape.Width < 1 || shape.Height < 1 || !reach.intersects(shapeBounds(shape)))
             continue;
         const QColor fill = toQColor(shape.BackColor);
+        std::optional<view::SignalLook> look;
+        if (colourSafe_)
+            look = view::signalOf(scene.memberOf(id).collection, shape.BackColor);
         if (!grid) {
             if (shape.Kind == ShapeKind::Rectangle) {
                 paintRectangle(painter, box(shape), fill);
@@ -191,12 +207,14 @@ void ScenePainter::paint(QPainter& painter, const Scene& scene, const QRect& are
                 painter.restore();
             }
         } else if (shape.Kind == ShapeKind::Rectangle) {
-            paintRectangle(painter, *grid, shape, fill);
+            const QRect inside = paintRectangle(painter, *grid, shape, fill);
+            if (look)
+                paintRectangleMark(painter, inside, *look, grid->scale);
         } else {
             const QRectF curve = curveBox(shape);
             painter.drawImage(QPoint(grid->x(curve.left()), grid->y(curve.top())),
                               sprite(grid->length(curve.width()), grid->length(curve.height()), grid->line,
-                                     shape.BackColor));
+                                     shape.BackColor, look, grid->scale));
         }
     }
     painter.restore();

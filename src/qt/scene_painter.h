@@ -2,10 +2,12 @@
 
 #include "ui/color.h"
 #include "ui/scene.h"
+#include "view/colour_safe.h"
 
 #include <QImage>
 #include <QRect>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -44,18 +46,29 @@ public:
     // caller that repaints a small region should also clip the painter to it.
     void paint(QPainter& painter, const Scene& scene, const QRect& area);
 
+    // Colour-Safe Signals: each state a shape shows by its colour is also
+    // shown by a mark over its fill. Off, nothing but the scene is painted.
+    // Marks are painted when the painter only scales and moves.
+    void setColourSafe(bool on) { colourSafe_ = on; }
+    bool colourSafe() const { return colourSafe_; }
+
 private:
     struct Sprite {
         int width;
         int height;
         int line;
         Color color;
+        view::Mark mark;
+        qreal unit;
         QImage image;
     };
-    // A smoothed oval filling a box of device pixels.
-    const QImage& sprite(int width, int height, int line, Color color);
+    // A smoothed oval filling a box of device pixels, with the mark of the
+    // state it shows, if any; `unit` is device pixels per client pixel.
+    const QImage& sprite(int width, int height, int line, Color color,
+                         const std::optional<view::SignalLook>& look, qreal unit);
 
     std::vector<Sprite> sprites_;
+    bool colourSafe_ = false;
 };
 
 // One frame with a painter of its own, curves and all drawn afresh.

@@ -10,9 +10,7 @@ namespace vexel {
 namespace {
 
 // The colour of each charge state, indexed by the state the gun enters.
-constexpr Color ChargeColor[] = {
-    colors::Yellow, rgb(255, 192, 0), rgb(255, 128, 0), rgb(255, 64, 0), rgb(255, 0, 0),
-};
+constexpr const Color (&ChargeColor)[5] = colors::Charge;
 
 constexpr float BulletStep = 3;
 constexpr float BulletSize = 25;

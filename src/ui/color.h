@@ -32,6 +32,11 @@ inline constexpr Color White = rgb(255, 255, 255);
 inline constexpr Color Player = rgb(0, 255, 0);
 // Bad squares and idle guns share this yellow.
 inline constexpr Color Yellow = rgb(255, 255, 0);
+inline constexpr Color Bullet = rgb(255, 128, 128);
+// A gun in each charge state, indexed by the state: idle, then yellow
+// through amber, orange and red-orange to red.
+inline constexpr Color Charge[] = {Yellow, rgb(255, 192, 0), rgb(255, 128, 0), rgb(255, 64, 0),
+                                   rgb(255, 0, 0)};
 } // namespace colors
 
 } // namespace vexel

@@ -171,19 +171,23 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
     QVERIFY(!w.timerEnabled());
     QCOMPARE(w.frameTimer().interval(), 20);
 
-    // Options with its three check items, then High Scores acting at once.
+    // Options with its three check items, then High Scores acting at once,
+    // then View.
     QStringList menus;
     for (QAction* top : w.menuBar()->actions()) {
         menus << top->text();
-        for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{})
-            menus << QStringLiteral("  %1 %2%3")
-                         .arg(item->text())
-                         .arg(int{item->isCheckable()})
-                         .arg(int{item->isChecked()});
+        for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*>{}) {
+            if (!item->isSeparator())
+                menus << QStringLiteral("  %1 %2%3")
+                             .arg(item->text())
+                             .arg(int{item->isCheckable()})
+                             .arg(int{item->isChecked()});
+        }
     }
     QCOMPARE(menus, QStringList({"Options", "  Show Bad Squares? 10", "  Show Level? 10", "  2-Way? 10",
-                                 "High Scores"}));
-    QCOMPARE(w.menuBar()->actions().back(), w.highScoresAction());
+                                 "High Scores", "View", "  Zoom In 00", "  Zoom Out 00", "  Actual Size 00",
+                                 "  Full Screen 10", "  Colour-Safe Signals 10"}));
+    QCOMPARE(w.menuBar()->actions().at(1), w.highScoresAction());
 
     const QImage image = w.board().grab().toImage();
     QCOMPARE(image.pixelColor(10, 10), Black);    // top-left corner: guards only
