@@ -173,6 +173,25 @@ const QImage& ScenePainter::sprite(int width, int height, int line, Color color,
     return sprites_.back().image;
 }
 
+const QImage& ScenePainter::hatch(QSize size, const view::SignalLook& look, qreal unit)
+{
+    for (const Sprite& sprite : sprites_) {
+        if (sprite.width == size.width() && sprite.height == size.height() && sprite.mark == look.mark &&
+            sprite.unit == unit)
+            return sprite.image;
+    }
+    if (sprites_.size() >= MaxSprites)
+        sprites_.clear();
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        paintRectangleMark(painter, image.rect(), look, unit);
+    }
+    sprites_.push_back({size.width(), size.height(), 0, look.markColour, look.mark, unit, std::move(image)});
+    return sprites_.back().image;
+}
+
 void ScenePainter::paint(QPainter& painter, const Scene& scene, const QRect& area)
 {
     painter.save();
@@ -208,7 +227,9 @@ void ScenePainter::paint(QPainter& painter, const Scene& scene, const QRect& are
             }
         } else if (shape.Kind == ShapeKind::Rectangle) {
             const QRect inside = paintRectangle(painter, *grid, shape, fill);
-            if (look)
+            if (look && look->mark == view::Mark::Hatch && !inside.isEmpty())
+                painter.drawImage(inside.topLeft(), hatch(inside.size(), *look, grid->scale));
+            else if (look)
                 paintRectangleMark(painter, inside, *look, grid->scale);
         } else {
             const QRectF curve = curveBox(shape);

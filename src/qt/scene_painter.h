@@ -67,6 +67,11 @@ private:
     const QImage& sprite(int width, int height, int line, Color color,
                          const std::optional<view::SignalLook>& look, qreal unit);
 
+    // The stripes of a bad square's fill, ready to stamp: antialiased
+    // lines come out a shade different depending on how they are clipped,
+    // and a repaint of part of the board must match a whole frame.
+    const QImage& hatch(QSize size, const view::SignalLook& look, qreal unit);
+
     std::vector<Sprite> sprites_;
     bool colourSafe_ = false;
 };

@@ -1,0 +1,284 @@
+// The View menu in the real window on the offscreen platform, its screen
+// as large as the test's configuration file makes it: every zoom step the
+// screen allows and full screen, the window's geometry and the board's
+// pixels read back, with every key still reaching the game first.
+
+#include "app/form1.h"
+#include "board/geometry.h"
+#include "qt/board_view.h"
+#include "qt/game_window.h"
+#include "qt/view_controls.h"
+#include "scores/score_file.h"
+#include "view/zoom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <set>
+#include <sstream>
+
+using vexel::qt::GameWindow;
+using Item = vexel::qt::ViewControls::Item;
+
+namespace {
+
+// Hands the game every notification, noting the keys on the way.
+struct KeyNotingEvents final : vexel::FormEvents {
+    vexel::FormEvents& game;
+    std::vector<std::pair<int, int>> keys;
+    explicit KeyNotingEvents(vexel::FormEvents& events) : game(events) {}
+    void load() override { game.load(); }
+    void keyDown(int keyCode, int shift) override
+    {
+        keys.emplace_back(keyCode, shift);
+        game.keyDown(keyCode, shift);
+    }
+    void timer() override { game.timer(); }
+    void menu(vexel::MenuItem item) override { game.menu(item); }
+    void highScoresMenu() override { game.highScoresMenu(); }
+};
+
+struct Game {
+    QTemporaryDir folder;
+    vexel::GameState state;
+    vexel::DefaultRandom random;
+    vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
+    std::ostringstream diagnostics;
+    GameWindow window;
+    vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+    KeyNotingEvents events{form};
+    // A game lost on the way ends in dialogs; whatever opens is accepted.
+    QTimer answer;
+
+    Game()
+    {
+        QObject::connect(&answer, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->accept();
+        });
+        answer.start(50);
+        window.attach(events, form.scene());
+        window.describe(state);
+        window.loadAndShow();
+    }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window.windowHandle(), key, modifiers);
+    }
+    QImage screen() { return window.screen()->grabWindow(window.winId()).toImage(); }
+};
+
+// The lengths of the fills (white or green) and the lines (black) met along
+// one row or column of pixels between the first fill and the last.
+struct Crossing {
+    std::vector<int> fills, lines;
+    bool onlyFillsAndLines = true;
+};
+
+Crossing cross(const QImage& image, QPoint from, QPoint step, int count)
+{
+    QString kinds;
+    for (int i = 0; i < count; ++i) {
+        const QRgb pixel = image.pixel(from + step * i) & 0xFFFFFFU;
+        kinds += pixel == 0 ? u'B' : pixel == 0xFFFFFFU || pixel == 0x00FF00U ? u'F' : u'?';
+    }
+    Crossing crossing;
+    const auto first = kinds.indexOf(u'F'), last = kinds.lastIndexOf(u'F');
+    for (auto i = first; first >= 0 && i <= last;) {
+        auto j = i;
+        while (j <= last && kinds[j] == kinds[i])
+            ++j;
+        (kinds[i] == u'F' ? crossing.fills : crossing.lines).push_back(static_cast<int>(j - i));
+        crossing.onlyFillsAndLines = crossing.onlyFillsAndLines && kinds[i] != u'?';
+        i = j;
+    }
+    return crossing;
+}
+
+// Across the middle of every row of squares and down every column of an
+// image holding the board at `scale` device pixels per client pixel, its
+// client area starting at `origin`: eleven fills of one size, ten lines of
+// one width, and the two adding up to the pitch.
+QString unevenness(const QImage& image, QPointF origin, double scale)
+{
+    const auto at = [&](double client, double start) { return static_cast<int>(start + client * scale); };
+    const int span = static_cast<int>(std::lround(vexel::board::Pitch * 10 * scale + 25 * scale));
+    std::set<int> fills, lines;
+    for (int k = 0; k < vexel::board::Size; ++k) {
+        const double middle = vexel::board::Origin + vexel::board::Pitch * k + 12.5;
+        for (const bool across : {true, false}) {
+            const QPoint start = across
+                                     ? QPoint(at(vexel::board::Origin, origin.x()), at(middle, origin.y()))
+                                     : QPoint(at(middle, origin.x()), at(vexel::board::Origin, origin.y()));
+            const Crossing c = cross(image, start, across ? QPoint(1, 0) : QPoint(0, 1), span);
+            if (!c.onlyFillsAndLines || c.fills.size() != 11 || c.lines.size() != 10)
+                return QStringLiteral("%1 %2: %3 fills, %4 lines")
+                    .arg(across ? "row" : "column")
+                    .arg(k)
+                    .arg(c.fills.size())
+                    .arg(c.lines.size());
+            fills.insert(c.fills.begin(), c.fills.end());
+            lines.insert(c.lines.begin(), c.lines.end());
+        }
+    }
+    if (fills.size() != 1 || lines.size() != 1 ||
+        *fills.begin() + *lines.begin() != std::lround(vexel::board::Pitch * scale))
+        return QStringLiteral("%1 fill widths, %2 line widths").arg(fills.size()).arg(lines.size());
+    return {};
+}
+
+} // namespace
+
+class ViewWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void zoomStepsAndFullScreenKeepTheBoardCrisp();
+    void colourSafeSignalsMarkAndRepaintAtAZoom();
+};
+
+void ViewWindowTest::zoomStepsAndFullScreenKeepTheBoardCrisp()
+{
+    Game game;
+    GameWindow& w = game.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QImage actual = w.board().grab().toImage();
+    const QRect available = w.screen()->availableGeometry();
+    const int menuBar = w.menuBar()->height();
+    const int limit = vexel::view::largestFittingStep(available.width(), available.height(), 0, menuBar, 1);
+    qInfo("screen %dx%d, largest step %d %%", available.width(), available.height(), limit);
+
+    // Up through the steps by each of the keys, and once more past the top.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> zoomIn[] = {
+        {Qt::Key_Equal, Qt::ControlModifier},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier},
+    };
+    std::size_t keysSent = 0;
+    for (std::size_t i = 0; i <= vexel::view::ZoomSteps.size(); ++i) {
+        const int before = w.board().zoom();
+        const auto [key, modifiers] = zoomIn[i % std::size(zoomIn)];
+        game.key(key, modifiers);
+        ++keysSent;
+        const int step = w.board().zoom();
+        QCOMPARE(step, std::min(vexel::view::zoomedIn(before), limit));
+        const int extent = vexel::view::windowedExtent(step, 1);
+        QCOMPARE(w.board().size(), QSize(extent, extent));
+        QTRY_COMPARE(w.size(), QSize(extent, extent + menuBar));
+        QVERIFY(available.contains(w.frameGeometry()));
+        const QString uneven = unevenness(w.board().grab().toImage(), {}, step / 100.0);
+        QVERIFY2(uneven.isEmpty(), qPrintable(QStringLiteral("at %1 %: %2").arg(step).arg(uneven)));
+    }
+    QCOMPARE(w.board().zoom(), limit);
+    QVERIFY(!w.view().action(Item::ZoomIn)->isEnabled());
+
+    // Down one step, then back to the actual size, which is today's board.
+    game.key(Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(w.board().zoom(), vexel::view::zoomedOut(limit));
+    game.key(Qt::Key_0, Qt::ControlModifier);
+    keysSent += 2;
+    QCOMPARE(w.board().size(), QSize(366, 366));
+    QCOMPARE(w.board().grab().toImage(), actual);
+
+    // Full screen: the board at the largest crisp size, centred on black,
+    // the menu bar gone until F10 brings it with the Options menu. Going
+    // in and out neither pauses a running game nor resumes a paused one;
+    // the Options menu pauses it, as it always does.
+    const QRect screen = w.screen()->geometry();
+    game.key(Qt::Key_Return);
+    ++keysSent;
+    for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
+        QVERIFY(w.timerEnabled());
+        game.key(Qt::Key_F11);
+        QTRY_VERIFY(w.isFullScreen());
+        QVERIFY(w.timerEnabled());
+        QTRY_COMPARE(w.geometry(), screen);
+        QVERIFY(w.view().action(Item::FullScreen)->isChecked());
+        QVERIFY(!w.menuBar()->isVisible());
+        const double scale = vexel::view::fullScreenScale(screen.width(), screen.height());
+        const QRectF board = w.board().boardRect();
+        QCOMPARE(board.size(), QSizeF(366, 366) * scale);
+        QVERIFY(std::abs(board.center().x() - screen.width() / 2.0) <= 1);
+        QVERIFY(std::abs(board.center().y() - screen.height() / 2.0) <= 1);
+        const QImage shown = w.grab().toImage();
+        QCOMPARE(shown.pixelColor(2, 2), QColor(Qt::black));
+        QCOMPARE(shown.pixelColor(screen.width() - 3, screen.height() / 2), QColor(Qt::black));
+        const QString uneven = unevenness(shown, board.topLeft(), scale);
+        QVERIFY2(uneven.isEmpty(), qPrintable(uneven));
+
+        game.key(Qt::Key_F10);
+        QVERIFY(w.menuBar()->isVisible());
+        QCOMPARE(QApplication::activePopupWidget(), w.optionsMenu());
+        QTest::keyClick(w.optionsMenu()->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!w.menuBar()->isVisible());
+        QCOMPARE(w.board().boardRect(), board); // the board never moved
+
+        QVERIFY(!w.timerEnabled());
+        game.key(leave);
+        QTRY_VERIFY(!w.isFullScreen());
+        QTRY_COMPARE(w.size(), QSize(366, 366 + menuBar));
+        QVERIFY(w.menuBar()->isVisible());
+        QVERIFY(!w.timerEnabled());
+        game.key(Qt::Key_Return);
+        // F11, F10, the key that left and Enter; the Options menu paused
+        // the game as Enter pauses it.
+        keysSent += 5;
+    }
+
+    // Every key went to the game first, modifiers on their own as well;
+    // the game moved nothing for them.
+    std::erase_if(game.events.keys, [](const auto& key) { return key.first >= 16 && key.first <= 18; });
+    QCOMPARE(game.events.keys.size(), keysSent);
+    QCOMPARE(std::make_pair(game.state.playerRow, game.state.playerCol), std::make_pair(5, 5));
+    QCOMPARE(game.events.keys.front(), std::make_pair(187, 2));
+    QCOMPARE(game.events.keys.back(), std::make_pair(13, 0));
+    QCOMPARE(game.events.keys[game.events.keys.size() - 2], std::make_pair(27, 0));
+}
+
+void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
+{
+    Game game;
+    GameWindow& w = game.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    vexel::qt::BoardView& board = w.board();
+    const QImage plain = board.grab().toImage();
+    QVERIFY(board.accessibleDescription().contains(QStringLiteral("paused")));
+    QVERIFY(board.accessibleDescription().contains(QStringLiteral("row 6, column 6")));
+
+    // The player's square keeps its outline and carries a block in the
+    // middle; off again, the board is as it was, pixel for pixel.
+    w.view().action(Item::ColourSafe)->trigger();
+    const QImage marked = board.grab().toImage();
+    QCOMPARE(marked.pixelColor(182, 182), QColor(Qt::black));
+    QCOMPARE(marked.pixelColor(173, 173), QColor(0, 255, 0));
+    w.view().action(Item::ColourSafe)->trigger();
+    QCOMPARE(board.grab().toImage(), plain);
+
+    // At 175 %, with bad squares, the screen built from partial repaints
+    // matches a fresh rendering of the whole board.
+    w.view().action(Item::ColourSafe)->trigger();
+    for (int i = 0; i < 3; ++i)
+        w.view().action(Item::ZoomIn)->trigger();
+    QCOMPARE(board.zoom(), 175);
+    w.menuAction(vexel::MenuItem::ShowBadSquares)->trigger();
+    game.key(Qt::Key_Up);
+    QVERIFY(board.accessibleDescription().contains(QStringLiteral("row 5, column 6")));
+    game.key(Qt::Key_Down);
+    game.key(Qt::Key_Return);
+    QVERIFY(board.accessibleDescription().contains(QStringLiteral("running")));
+    QTRY_VERIFY_WITH_TIMEOUT(w.ticksDelivered() >= 150, 5000);
+    game.key(Qt::Key_Return);
+    QCOMPARE(game.form.loads(), 1UL); // partial repaints all along, no lost game
+    const QPoint origin = board.mapTo(&w, QPoint(0, 0));
+    QTRY_COMPARE(game.screen().copy(QRect(origin, board.size())), board.grab().toImage());
+}
+
+QTEST_MAIN(ViewWindowTest)
+#include "view_window_test.moc"
