@@ -3,6 +3,7 @@
 #include "app/window_definition.h"
 #include "view/zoom.h"
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -31,7 +32,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     // Every pixel is painted each time, background included.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(tr("Vexel board"));
+    setAccessibleName(QCoreApplication::translate("Board", "Vexel board"));
 }
 
 void BoardView::setScene(const Scene* scene)

@@ -138,12 +138,15 @@ void GameWindow::updateDescription()
     if (described_ == nullptr)
         return;
     // Rows and columns counted from 1, as a player names them.
-    const QString text = tr("Score %1, level %2, %3. Your square is in row %4, column %5.")
-                             .arg(described_->score)
-                             .arg(described_->level)
-                             .arg(timerEnabled() ? tr("running") : tr("paused"))
-                             .arg(described_->playerRow + 1)
-                             .arg(described_->playerCol + 1);
+    const QString text =
+        (timerEnabled() ? QCoreApplication::translate(
+                              "Board", "Score %1, level %2, running. Your square is in row %3, column %4.")
+                        : QCoreApplication::translate(
+                              "Board", "Score %1, level %2, paused. Your square is in row %3, column %4."))
+            .arg(described_->score)
+            .arg(described_->level)
+            .arg(described_->playerRow + 1)
+            .arg(described_->playerCol + 1);
     // Every change is announced; ticks that change nothing stay quiet.
     if (text != board_->accessibleDescription())
         board_->setAccessibleDescription(text);

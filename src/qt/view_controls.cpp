@@ -1,9 +1,11 @@
 #include "qt/view_controls.h"
 
 #include "qt/board_view.h"
+#include "ui/texts.h"
 #include "view/zoom.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
@@ -41,7 +43,7 @@ ViewControls::ViewControls(QMainWindow& window, BoardView& board)
 
 void ViewControls::buildMenu()
 {
-    menu_ = window_.menuBar()->addMenu(tr("View"));
+    menu_ = window_.menuBar()->addMenu(QCoreApplication::translate("Menu", "View"));
     const auto add = [this](Item item, const QString& text, const QList<QKeySequence>& keys, auto slot) {
         QAction* action = menu_->addAction(text);
         // Shown beside the item; the keys themselves reach the game first
@@ -51,18 +53,21 @@ void ViewControls::buildMenu()
         actions_[static_cast<int>(item)] = action;
         return action;
     };
-    add(Item::ZoomIn, tr("Zoom In"),
+    add(Item::ZoomIn, QCoreApplication::translate("Menu", "Zoom In"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
          QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus))},
         &ViewControls::zoomIn);
-    add(Item::ZoomOut, tr("Zoom Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &ViewControls::zoomOut);
-    add(Item::ActualSize, tr("Actual Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, &ViewControls::actualSize);
+    add(Item::ZoomOut, QCoreApplication::translate("Menu", "Zoom Out"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &ViewControls::zoomOut);
+    add(Item::ActualSize, QCoreApplication::translate("Menu", "Actual Size"),
+        {QKeySequence(Qt::CTRL | Qt::Key_0)}, &ViewControls::actualSize);
     menu_->addSeparator();
-    QAction* full = add(Item::FullScreen, tr("Full Screen"), {QKeySequence(Qt::Key_F11)},
-                        [this](bool on) { setFullScreen(on); });
+    QAction* full = add(Item::FullScreen, QCoreApplication::translate("Menu", "Full Screen"),
+                        {QKeySequence(Qt::Key_F11)}, [this](bool on) { setFullScreen(on); });
     full->setCheckable(true);
     menu_->addSeparator();
-    QAction* safe = add(Item::ColourSafe, tr("Colour-Safe Signals"), {}, &ViewControls::setColourSafe);
+    QAction* safe = add(Item::ColourSafe, QCoreApplication::translate("Menu", "Colour-Safe Signals"), {},
+                        &ViewControls::setColourSafe);
     safe->setCheckable(true);
     for (QAction* action : actions_)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -230,7 +235,10 @@ void ViewControls::save()
         return;
     const auto failure = view::saveSettings(path_, settings_);
     if (failure && !toldSaveFailure_ && diagnostics_ != nullptr) {
-        *diagnostics_ << "vexel: cannot keep the view settings in " << path_ << ": " << *failure << '\n';
+        *diagnostics_ << vexel::fill(
+                             vexel::translate("View", "vexel: cannot keep the view settings in %1: %2"),
+                             {path_, *failure})
+                      << '\n';
         toldSaveFailure_ = true;
     }
 }

@@ -1,6 +1,7 @@
 #include "view/settings.h"
 
 #include "scores/atomic_file.h"
+#include "ui/texts.h"
 #include "view/zoom.h"
 
 #include <cerrno>
@@ -103,14 +104,13 @@ std::string defaultSettingsPath()
 
 std::string viewHelpText(std::string_view settingsPath)
 {
-    std::string text = "\n"
-                       "View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms\n"
-                       "out, Ctrl+0 returns to the actual size, F11 switches full screen (F11\n"
-                       "or Escape leaves it); Colour-Safe Signals adds marks to every colour\n"
-                       "the game shows. The zoom and Colour-Safe Signals are kept in\n  ";
-    text += settingsPath;
-    text += "\n";
-    return text;
+    return "\n" + fill(translate("CommandLine",
+                                 "View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms\n"
+                                 "out, Ctrl+0 returns to the actual size, F11 switches full screen (F11\n"
+                                 "or Escape leaves it); Colour-Safe Signals adds marks to every colour\n"
+                                 "the game shows. The zoom and Colour-Safe Signals are kept in\n"
+                                 "  %1\n"),
+                       {settingsPath});
 }
 
 ViewSettings loadSettings(const std::string& path)
