@@ -1,7 +1,7 @@
 // Painting one whole frame of the game's scene into an offscreen image, at
-// device pixel ratio 1 and 2, as the window's backing store would receive
-// it. The scenes are real: a fresh game as Form_Load builds it, and the busy
-// board of the tick benchmarks (fifty bullets, charging guns, bad squares).
+// device pixel ratio 1 and 2 and at the zoom steps 100, 200 and 400 %, as
+// the window's backing store would receive it. The scenes are real: a fresh game as Form_Load builds it, and
+// the busy board of the tick benchmarks (fifty bullets, charging guns, bad squares).
 
 #include "board_states.h"
 
@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -36,6 +38,30 @@ template <void (*Make)(Rig&), bool cached> void paintFrame(benchmark::State& sta
             scenePainter.paint(painter, rig.form().scene(), client);
         else
             vexel::qt::paintScene(painter, rig.form().scene());
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+    state.counters["pixels"] = static_cast<double>(image.width()) * image.height();
+}
+
+// The board as the window paints it at a zoom step (per cent), at device
+// pixel ratio 1: the painter scaled, every edge snapped to the device grid.
+// With `colourSafe`, every state carries its mark as well.
+template <bool colourSafe> void paintZoomed(benchmark::State& state)
+{
+    Rig rig;
+    vexel::bench::makeBusy(rig);
+    const double zoom = static_cast<double>(state.range(0)) / 100;
+    const int extent = static_cast<int>(std::ceil(vexel::window::ClientWidth * zoom));
+    QImage image(extent, extent, QImage::Format_ARGB32_Premultiplied);
+    const QRect client(0, 0, vexel::window::ClientWidth, vexel::window::ClientHeight);
+    vexel::qt::ScenePainter scenePainter;
+    scenePainter.setColourSafe(colourSafe);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.scale(zoom, zoom);
+        scenePainter.paint(painter, rig.form().scene(), client);
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
         benchmark::ClobberMemory();
@@ -67,6 +93,21 @@ BENCHMARK(paintFrame<vexel::bench::makeBusy, false>)
     ->ArgName("dpr")
     ->Arg(1)
     ->Arg(2)
+    ->Unit(benchmark::kMicrosecond);
+
+BENCHMARK(paintZoomed<false>)
+    ->Name("Paint/busy_zoom")
+    ->ArgName("percent")
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(paintZoomed<true>)
+    ->Name("Paint/busy_zoom_colour_safe")
+    ->ArgName("percent")
+    ->Arg(100)
+    ->Arg(200)
+    ->Arg(400)
     ->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
