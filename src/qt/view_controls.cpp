@@ -191,12 +191,18 @@ void ViewControls::setFullScreen(bool on)
         window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         board_.setFillWindow(true);
         window_.menuBar()->hide();
+        normalPlace_ = window_.pos();
+        // Where no window manager takes up the full-screen state, the
+        // window covers the screen all the same.
+        if (const QScreen* screen = window_.screen())
+            window_.setGeometry(screen->geometry());
         window_.showFullScreen();
     } else {
         board_.setFillWindow(false);
         window_.menuBar()->show();
         window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
         window_.showNormal();
+        window_.move(normalPlace_);
     }
     fitToScreen();
 }

@@ -3,6 +3,7 @@
 #include "view/settings.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <iosfwd>
 #include <string>
@@ -70,6 +71,8 @@ private:
     QAction* actions_[5] = {};
     view::ViewSettings settings_;
     bool fullScreen_ = false;
+    // Where the window stood before full screen, to go back there.
+    QPoint normalPlace_;
     std::string path_;
     std::ostream* diagnostics_ = nullptr;
     bool toldSaveFailure_ = false;
