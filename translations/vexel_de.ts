@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Vexel-Spielfeld</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Punkte: %1, Level %2, läuft. Dein Feld steht in Zeile %3, Spalte %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Punkte: %1, Level %2, Pause. Dein Feld steht in Zeile %3, Spalte %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -126,6 +141,21 @@ Feld; F10 öffnet die Menüs; Strg+Q beendet.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>„vexel --help“ liefert weitere Informationen.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menü Ansicht: Strg++ (auch Strg+= und Strg+Ziffernblock +) vergrößert,
+Strg+- verkleinert, Strg+0 kehrt zur Originalgröße zurück, F11 schaltet
+das Vollbild um (F11 oder Esc verlässt es); Farbsichere Signale fügt jeder
+Farbe des Spiels Markierungen hinzu. Zoom und Farbsichere Signale werden
+gespeichert in
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -176,6 +206,30 @@ Feld; F10 öffnet die Menüs; Strg+Q beendet.
     <message>
         <source>High Scores</source>
         <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Farbsichere Signale</translation>
     </message>
 </context>
 <context>
@@ -354,6 +408,13 @@ Grund: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>kein Fenster möglich: %1; %2 und %3: eine davon auf einen laufenden Display-Server zeigen lassen oder mit -platform eine andere Plattform wählen</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel: die Ansichtseinstellungen können nicht in %1 gespeichert werden: %2</translation>
     </message>
 </context>
 </TS>

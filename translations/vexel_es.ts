@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Tablero de Vexel</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Puntos: %1, nivel %2, en juego. Tu casilla está en la fila %3, columna %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Puntos: %1, nivel %2, en pausa. Tu casilla está en la fila %3, columna %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -124,6 +139,20 @@ F10 abre los menús; Ctrl+Q sale.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Prueba «vexel --help» para más información.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menú Ver: Ctrl++ (también Ctrl+= y Ctrl++ del teclado numérico) acerca,
+Ctrl+- aleja, Ctrl+0 vuelve al tamaño real, F11 cambia a pantalla completa
+(F11 o Esc la deja); Señales aptas para daltónicos añade marcas a cada
+color del juego. El zoom y Señales aptas para daltónicos se guardan en
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -174,6 +203,30 @@ F10 abre los menús; Ctrl+Q sale.
     <message>
         <source>High Scores</source>
         <translation>Récords</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Señales aptas para daltónicos</translation>
     </message>
 </context>
 <context>
@@ -352,6 +405,13 @@ Motivo: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>no se puede abrir una ventana: %1; %2 y %3: haz que una apunte a un servidor gráfico en marcha o elige otra plataforma con -platform</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel: no se pueden guardar los ajustes de vista en %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Plateau de Vexel</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Score %1, niveau %2, en cours. Votre case est à la ligne %3, colonne %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Score %1, niveau %2, en pause. Votre case est à la ligne %3, colonne %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -126,6 +141,21 @@ vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Essayez «&#xa0;vexel --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menu Affichage&#xa0;: Ctrl++ (ou Ctrl+= et Ctrl+pavé numérique +) agrandit,
+Ctrl+- réduit, Ctrl+0 revient à la taille réelle, F11 bascule en plein
+écran (F11 ou Échap en sort)&#xa0;; Signaux adaptés aux daltoniens ajoute des
+marques à chaque couleur du jeu. Le zoom et les Signaux adaptés aux
+daltoniens sont conservés dans
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -176,6 +206,30 @@ vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
     <message>
         <source>High Scores</source>
         <translation>Records</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Signaux adaptés aux daltoniens</translation>
     </message>
 </context>
 <context>
@@ -354,6 +408,13 @@ Raison&#xa0;: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>impossible d&apos;ouvrir une fenêtre&#xa0;: %1&#xa0;; %2 et %3&#xa0;: faites pointer l&apos;une d&apos;elles vers un serveur d&apos;affichage actif, ou choisissez une autre plate-forme avec -platform</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel&#xa0;: impossible de conserver les réglages d’affichage dans %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>

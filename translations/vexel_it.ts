@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Scacchiera di Vexel</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Punti %1, livello %2, in corso. La tua casella è nella riga %3, colonna %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Punti %1, livello %2, in pausa. La tua casella è nella riga %3, colonna %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -126,6 +141,20 @@ verde; F10 apre i menu; Ctrl+Q esce.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Usa &apos;vexel --help&apos; per maggiori informazioni.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menu Visualizza: Ctrl++ (anche Ctrl+= e Ctrl++ del tastierino) ingrandisce,
+Ctrl+- riduce, Ctrl+0 torna alla dimensione reale, F11 passa a schermo
+intero (F11 o Esc ne esce); Segnali per daltonici aggiunge segni a ogni
+colore del gioco. Lo zoom e Segnali per daltonici sono salvati in
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -176,6 +205,30 @@ verde; F10 apre i menu; Ctrl+Q esce.
     <message>
         <source>High Scores</source>
         <translation>Record</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Segnali per daltonici</translation>
     </message>
 </context>
 <context>
@@ -354,6 +407,13 @@ Motivo: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>impossibile aprire una finestra: %1; %2 e %3: fanne puntare una a un server grafico attivo, oppure scegli un&apos;altra piattaforma con -platform</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel: impossibile salvare le impostazioni di visualizzazione in %1: %2</translation>
     </message>
 </context>
 </TS>

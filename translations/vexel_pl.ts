@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Plansza Vexel</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Punkty: %1, poziom %2, gra trwa. Twoje pole jest w wierszu %3, kolumnie %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Punkty: %1, poziom %2, pauza. Twoje pole jest w wierszu %3, kolumnie %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -128,6 +143,21 @@ pole; F10 otwiera menu; Ctrl+Q kończy.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Więcej informacji: &apos;vexel --help&apos;.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menu Widok: Ctrl++ (także Ctrl+= i Ctrl++ na klawiaturze numerycznej)
+powiększa, Ctrl+- pomniejsza, Ctrl+0 przywraca rzeczywisty rozmiar, F11
+przełącza pełny ekran (F11 lub Esc go opuszcza); Sygnały dla daltonistów
+dodają znaczniki do każdego koloru w grze. Powiększenie i Sygnały dla
+daltonistów są zapisywane w
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -178,6 +208,30 @@ pole; F10 otwiera menu; Ctrl+Q kończy.
     <message>
         <source>High Scores</source>
         <translation>Rekordy</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Widok</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Sygnały dla daltonistów</translation>
     </message>
 </context>
 <context>
@@ -359,6 +413,13 @@ Powód: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>nie można otworzyć okna: %1; %2 i %3: wskaż w jednej z nich działający serwer wyświetlania albo wybierz inną platformę opcją -platform</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel: nie można zapisać ustawień widoku w %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Board</name>
+    <message>
+        <source>Vexel board</source>
+        <translation>Tabuleiro do Vexel</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, running. Your square is in row %3, column %4.</source>
+        <translation>Pontos: %1, nível %2, em jogo. Sua casa está na linha %3, coluna %4.</translation>
+    </message>
+    <message>
+        <source>Score %1, level %2, paused. Your square is in row %3, column %4.</source>
+        <translation>Pontos: %1, nível %2, pausado. Sua casa está na linha %3, coluna %4.</translation>
+    </message>
+</context>
+<context>
     <name>Caption</name>
     <message numerus="yes">
         <source>Vexel: %n point(s)</source>
@@ -125,6 +140,20 @@ F10 abre os menus; Ctrl+Q sai.
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Tente &apos;vexel --help&apos; para mais informações.</translation>
     </message>
+    <message>
+        <source>View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms
+out, Ctrl+0 returns to the actual size, F11 switches full screen (F11
+or Escape leaves it); Colour-Safe Signals adds marks to every colour
+the game shows. The zoom and Colour-Safe Signals are kept in
+  %1
+</source>
+        <translation>Menu Exibir: Ctrl++ (também Ctrl+= e Ctrl++ do teclado numérico) amplia,
+Ctrl+- reduz, Ctrl+0 volta ao tamanho real, F11 alterna a tela cheia (F11
+ou Esc sai dela); Sinais para daltônicos acrescenta marcas a cada cor do
+jogo. O zoom e Sinais para daltônicos são guardados em
+  %1
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -175,6 +204,30 @@ F10 abre os menus; Ctrl+Q sai.
     <message>
         <source>High Scores</source>
         <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Exibir</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Colour-Safe Signals</source>
+        <translation>Sinais para daltônicos</translation>
     </message>
 </context>
 <context>
@@ -353,6 +406,13 @@ Motivo: %2</translation>
     <message>
         <source>cannot open a window: %1; %2 and %3: point one at a running display server, or choose another platform with -platform</source>
         <translation>não é possível abrir uma janela: %1; %2 e %3: aponte uma delas para um servidor gráfico em execução ou escolha outra plataforma com -platform</translation>
+    </message>
+</context>
+<context>
+    <name>View</name>
+    <message>
+        <source>vexel: cannot keep the view settings in %1: %2</source>
+        <translation>vexel: não foi possível guardar as configurações de exibição em %1: %2</translation>
     </message>
 </context>
 </TS>
