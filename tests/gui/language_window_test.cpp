@@ -90,9 +90,13 @@ void LanguageWindowTest::speaksTheLanguage_data()
     QTest::addColumn<QStringList>("promptButtons");
 
     QTest::newRow("German")
-        << QStringLiteral("de")
-        << QStringList{"Optionen", "Gefährliche Felder zeigen?", "Level zeigen?", "Nur 2 Seiten?",
-                       "Bestenliste"}
+        << QStringLiteral("de") << QStringList{"Optionen",           "Gefährliche Felder zeigen?",
+                                               "Level zeigen?",      "Nur 2 Seiten?",
+                                               "Bestenliste",        "Ansicht",
+                                               "Vergrößern",         "Verkleinern",
+                                               "Originalgröße",      "",
+                                               "Vollbild",           "",
+                                               "Farbsichere Signale"}
         << QStringList{"Vexel: Pause (Enter zum Spielen) mit 0 Punkten",
                        "Vexel: Pause (Enter zum Spielen) mit 1 Punkt",
                        "Vexel: Pause (Enter zum Spielen) mit 2 Punkten",
@@ -105,19 +109,33 @@ void LanguageWindowTest::speaksTheLanguage_data()
                        "Die Bestenliste:\n\n4 Seiten: 0022 von Ola  \n2 Seiten: 0022 von 12345",
                        "Verloren, aber mit neuem Rekord! Wie heißt du?", "Vexel – Bestenliste", "Vexel"}
         << QStringList{"Abbrechen", "OK"};
-    QTest::newRow("Polish")
-        << QStringLiteral("pl")
-        << QStringList{"Opcje", "Pokazać groźne pola?", "Pokazać poziom?", "Tylko 2 strony?", "Rekordy"}
-        << QStringList{"Vexel: pauza (Enter – graj), 0 punktów", "Vexel: pauza (Enter – graj), 1 punkt",
-                       "Vexel: pauza (Enter – graj), 2 punkty", "Vexel: pauza (Enter – graj), 5 punktów",
-                       "Vexel: pauza (Enter – graj), 22 punkty"}
-        << QStringList{"Vexel: 0 punktów", "Vexel: 1 punkt", "Vexel: 2 punkty", "Vexel: 5 punktów",
-                       "Vexel: 22 punkty"}
-        << QStringList{", poziom 1", ", poziom 2"}
-        << QStringList{"Rekordy:\n\n4 strony: 0005 – Jörg \n2 strony: 0022 – 12345",
-                       "Rekordy:\n\n4 strony: 0022 – Ola  \n2 strony: 0022 – 12345",
-                       "Przegrana, ale to nowy rekord! Jak się nazywasz?", "Vexel – rekordy", "Vexel"}
-        << QStringList{"Anuluj", "OK"};
+    QTest::newRow("Polish") << QStringLiteral("pl")
+                            << QStringList{"Opcje",
+                                           "Pokazać groźne pola?",
+                                           "Pokazać poziom?",
+                                           "Tylko 2 strony?",
+                                           "Rekordy",
+                                           "Widok",
+                                           "Powiększ",
+                                           "Pomniejsz",
+                                           "Rzeczywisty rozmiar",
+                                           "",
+                                           "Pełny ekran",
+                                           "",
+                                           "Sygnały dla daltonistów"}
+                            << QStringList{"Vexel: pauza (Enter – graj), 0 punktów",
+                                           "Vexel: pauza (Enter – graj), 1 punkt",
+                                           "Vexel: pauza (Enter – graj), 2 punkty",
+                                           "Vexel: pauza (Enter – graj), 5 punktów",
+                                           "Vexel: pauza (Enter – graj), 22 punkty"}
+                            << QStringList{"Vexel: 0 punktów", "Vexel: 1 punkt", "Vexel: 2 punkty",
+                                           "Vexel: 5 punktów", "Vexel: 22 punkty"}
+                            << QStringList{", poziom 1", ", poziom 2"}
+                            << QStringList{"Rekordy:\n\n4 strony: 0005 – Jörg \n2 strony: 0022 – 12345",
+                                           "Rekordy:\n\n4 strony: 0022 – Ola  \n2 strony: 0022 – 12345",
+                                           "Przegrana, ale to nowy rekord! Jak się nazywasz?",
+                                           "Vexel – rekordy", "Vexel"}
+                            << QStringList{"Anuluj", "OK"};
 }
 
 void LanguageWindowTest::speaksTheLanguage()
