@@ -83,6 +83,7 @@ class ViewWindowTest : public QObject {
 private slots:
     void zoomStepsAndFullScreenKeepTheBoardCrisp();
     void colourSafeSignalsMarkAndRepaintAtAZoom();
+    void settingsComeBackAndAFailedSaveIsToldOnce();
 };
 
 void ViewWindowTest::zoomStepsAndFullScreenKeepTheBoardCrisp()
@@ -229,6 +230,45 @@ void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
     // pixel whatever ratio it reports; the X server tests cover the others.
     if (board.devicePixelRatioF() == 1)
         QTRY_COMPARE(game.screen().copy(QRect(origin, board.size())), board.grab().toImage());
+}
+
+void ViewWindowTest::settingsComeBackAndAFailedSaveIsToldOnce()
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("vexel/vexel.conf")).toStdString();
+    std::ostringstream told;
+    {
+        // The first run finds nothing and keeps every change.
+        Game game;
+        game.window.view().rememberIn(path, told);
+        QCOMPARE(game.window.board().zoom(), 100);
+        game.key(Qt::Key_Equal, Qt::ControlModifier);
+        game.window.view().action(Item::ColourSafe)->trigger();
+    }
+    {
+        // The next starts where the first left off.
+        Game game;
+        game.window.view().rememberIn(path, told);
+        QCOMPARE(game.window.board().zoom(), 125);
+        QVERIFY(game.window.view().action(Item::ColourSafe)->isChecked());
+        QVERIFY(game.window.board().colourSafe());
+    }
+    QVERIFY(told.str().empty());
+    {
+        // A settings folder that is a file: the game plays on at the
+        // defaults and says once that it cannot keep the changes.
+        const std::string blocked =
+            folder.filePath(QStringLiteral("vexel/vexel.conf/vexel.conf")).toStdString();
+        Game game;
+        game.window.view().rememberIn(blocked, told);
+        QCOMPARE(game.window.board().zoom(), 100);
+        game.key(Qt::Key_Equal, Qt::ControlModifier);
+        game.key(Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(game.window.board().zoom(), 100);
+    }
+    const QString lines = QString::fromStdString(told.str());
+    QCOMPARE(lines.count(u'\n'), 1);
+    QVERIFY2(lines.startsWith(QStringLiteral("vexel: cannot keep the view settings in ")), qPrintable(lines));
 }
 
 QTEST_MAIN(ViewWindowTest)
