@@ -12,6 +12,7 @@
 #include "scores/score_file.h"
 #include "view/zoom.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
@@ -197,8 +198,20 @@ void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     vexel::qt::BoardView& board = w.board();
     const QImage plain = board.grab().toImage();
-    QVERIFY(board.accessibleDescription().contains(QStringLiteral("paused")));
-    QVERIFY(board.accessibleDescription().contains(QStringLiteral("row 6, column 6")));
+    // What assistive technology reads: the board's name and description,
+    // and the names of the View menu's items.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&board);
+    QVERIFY(reader != nullptr);
+    const auto described = [reader] { return reader->text(QAccessible::Description); };
+    QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Vexel board"));
+    QCOMPARE(described(), QStringLiteral("Score 0, level 1, paused. Your square is in row 6, column 6."));
+    QStringList items;
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(w.view().menu());
+    for (int i = 0; menu != nullptr && i < menu->childCount(); ++i)
+        items << menu->child(i)->text(QAccessible::Name);
+    items.removeAll(QString());
+    QCOMPARE(items,
+             QStringList({"Zoom In", "Zoom Out", "Actual Size", "Full Screen", "Colour-Safe Signals"}));
 
     // The player's square keeps its outline and carries a block in the
     // middle; off again, the board is as it was, pixel for pixel.
@@ -218,10 +231,10 @@ void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
     QCOMPARE(board.zoom(), 175);
     w.menuAction(vexel::MenuItem::ShowBadSquares)->trigger();
     game.key(Qt::Key_Up);
-    QVERIFY(board.accessibleDescription().contains(QStringLiteral("row 5, column 6")));
+    QVERIFY(described().contains(QStringLiteral("row 5, column 6")));
     game.key(Qt::Key_Down);
     game.key(Qt::Key_Return);
-    QVERIFY(board.accessibleDescription().contains(QStringLiteral("running")));
+    QVERIFY(described().contains(QStringLiteral("running")));
     QTRY_VERIFY_WITH_TIMEOUT(w.ticksDelivered() >= 150, 5000);
     game.key(Qt::Key_Return);
     QCOMPARE(game.form.loads(), 1UL); // partial repaints all along, no lost game
