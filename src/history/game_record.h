@@ -43,6 +43,17 @@ struct Totals {
     ModeTotals twoWay;
 };
 
+// One game as the full list and the progress chart show it: no strings,
+// so that a vector of every game is one allocation.
+struct GameSummary {
+    std::int64_t id = 0;
+    std::int64_t endedUtc = 0;
+    std::uint32_t ticks = 0;
+    int score = 0;
+    int level = 1;
+    bool twoWay = false;
+};
+
 // The history as the window reads it. The store implements it; the window
 // takes it through this seam so that its tests can hand it rows directly.
 class HistorySource {
@@ -50,6 +61,8 @@ public:
     virtual ~HistorySource() = default;
     // Every game, oldest first.
     virtual std::vector<GameRecord> games() const = 0;
+    // Every game as the list shows it, oldest first.
+    virtual std::vector<GameSummary> summaries() const = 0;
     // The best ten of a mode: higher score first, the earlier game first
     // at an equal score.
     virtual std::vector<GameRecord> topTen(bool twoWay) const = 0;
