@@ -8,7 +8,7 @@ set -euo pipefail
 
 build_packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev fonts-dejavu-core
+    qt6-base-dev libgl-dev fonts-dejavu-core libsqlite3-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 test_packages=(
@@ -16,7 +16,7 @@ test_packages=(
     clang libclang-rt-14-dev
     xvfb xauth
     desktop-file-utils appstream man-db groff-base dpkg-dev file
-    lintian x11-utils
+    lintian x11-utils sqlite3
 )
 
 case "${1:-build}" in

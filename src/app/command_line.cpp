@@ -51,6 +51,8 @@ public:
         }
         if (result_.scoresFile && result_.error.empty())
             refuseFolder(*result_.scoresFile);
+        if (result_.printHistory && (result_.replayFile || result_.verifyFile))
+            fail("option '--history' cannot be used with '--replay' or '--verify'");
 
         if (!result_.error.empty())
             result_.action = CommandLine::Action::Error;
@@ -80,6 +82,9 @@ private:
             refuseValue(name, inlineValue);
         } else if (name == "--no-auto-pause") {
             result_.autoPause = false;
+            refuseValue(name, inlineValue);
+        } else if (name == "--history") {
+            result_.printHistory = true;
             refuseValue(name, inlineValue);
         } else if (name == "--scores-file") {
             const std::string missing = translate("CommandLine", "option %1 needs a path");

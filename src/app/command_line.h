@@ -19,9 +19,12 @@ struct CommandLine {
     // Off with --no-auto-pause: the game runs on when the player looks away.
     bool autoPause = true;
     // A replay to watch in the window, or to check with no window at all:
-    // a path, or one of the words that name the kept replays.
+    // a path, one of the words that name the kept replays, or game:N for
+    // a game of the history.
     std::optional<std::string> replayFile;
     std::optional<std::string> verifyFile;
+    // --history: print the best games and the totals kept in the history.
+    bool printHistory = false;
     // The program name followed by the toolkit's own options, in their
     // original order, for the application object to digest.
     std::vector<std::string> toolkitArguments;

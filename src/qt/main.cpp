@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/game_state.h"
+#include "history/history_command.h"
+#include "history/history_store.h"
+#include "history/keeper.h"
 #include "qt/end_on_signals.h"
 #include "qt/game_window.h"
 #include "qt/replay_window.h"
@@ -69,14 +72,23 @@ int main(int argc, char* argv[])
     // so is reading a replay to watch, so that a bad file is told at once.
     const std::string scoresPath = line.scoresFile.value_or(vexel::scores::defaultScoresPath());
     const std::string replaysFolder = vexel::replay::replaysFolderFor(scoresPath);
+    const std::string historyPath = vexel::history::historyPathFor(scoresPath);
+    if (line.printHistory)
+        return vexel::history::printHistory(historyPath, std::cout, std::cerr);
     if (line.verifyFile)
-        return vexel::replay::verifyReplayFile(vexel::replay::replayPath(*line.verifyFile, replaysFolder),
-                                               std::cout, std::cerr);
+        return vexel::replay::verifyReplay(
+            vexel::history::loadGameOrFile(*line.verifyFile, replaysFolder, historyPath),
+            vexel::history::namesHistoryGame(*line.verifyFile)
+                ? *line.verifyFile
+                : vexel::replay::replayPath(*line.verifyFile, replaysFolder),
+            std::cout, std::cerr);
     vexel::replay::FileReadResult watched;
     std::optional<vexel::replay::Unwatchable> unwatchable;
     if (line.replayFile) {
-        const std::string path = vexel::replay::replayPath(*line.replayFile, replaysFolder);
-        watched = vexel::replay::loadReplayFile(path);
+        const std::string path = vexel::history::namesHistoryGame(*line.replayFile)
+                                     ? historyPath
+                                     : vexel::replay::replayPath(*line.replayFile, replaysFolder);
+        watched = vexel::history::loadGameOrFile(*line.replayFile, replaysFolder, historyPath);
         if (!watched.replay) {
             std::cerr << "vexel: " << watched.error << '\n';
             // A launcher shows no standard error: where there is a display,
@@ -125,13 +137,25 @@ int main(int argc, char* argv[])
         return vexel::qt::watchReplay(window, *watched.replay);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
     vexel::replay::ReplayFolder replays(replaysFolder, std::cerr);
+    vexel::history::HistoryStore history(historyPath, replaysFolder);
+    vexel::history::Keeper historyKeeper(history, window, std::cerr);
+    // The history comes last: after the dialogs, the records and the
+    // replay files, so that nothing it does can cost any of them.
     vexel::replay::Recorder recorder(
-        random, [&replays](const auto& game, bool setRecord) { replays.keep(game, setRecord); }, std::cerr);
+        random,
+        [&replays, &historyKeeper](const auto& game, bool setRecord) {
+            replays.keep(game, setRecord);
+            historyKeeper.keep(game, setRecord);
+        },
+        std::cerr);
     form.record(recorder);
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);
     window.loadAndShow();
+    // Made at the first start, with the replays kept before it; whatever
+    // stands in the way is told at the first game over.
+    history.create();
 
     const int status = QApplication::exec();
     ending.passOn();

@@ -126,7 +126,11 @@ Unwatchable unwatchable(std::string_view nameOrPath, const std::string& path, co
 
 int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err)
 {
-    const ReadResult read = loadReplayFile(path);
+    return verifyReplay(loadReplayFile(path), path, out, err);
+}
+
+int verifyReplay(const ReadResult& read, const std::string& name, std::ostream& out, std::ostream& err)
+{
     if (!read.replay) {
         err << "vexel: " << read.error << '\n';
         return VerifyUnreadable;
@@ -137,7 +141,7 @@ int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& e
     if (outcome.matches())
         return VerifyMatches;
     err << "vexel: "
-        << fill(translate("Replay", "%1 does not match its recorded end: %2"), {path, outcome.mismatch})
+        << fill(translate("Replay", "%1 does not match its recorded end: %2"), {name, outcome.mismatch})
         << '\n';
     return VerifyDiffers;
 }

@@ -64,5 +64,7 @@ inline constexpr int VerifyUnreadable = 2;
 // T ticks" for the game it came to; a file that cannot be read prints
 // nothing there. Reasons go to err.
 int verifyReplayFile(const std::string& path, std::ostream& out, std::ostream& err);
+// The same for a replay already read; name says where it came from.
+int verifyReplay(const ReadResult& read, const std::string& name, std::ostream& out, std::ostream& err);
 
 } // namespace vexel::replay

@@ -1,0 +1,240 @@
+#include "history/history_store.h"
+
+#include "history/kept_replays.h"
+#include "history/schema.h"
+#include "replay/replay.h"
+#include "scores/atomic_file.h"
+#include "scores/score_table.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexel::history {
+
+namespace {
+
+// Two copies of the game may end their games at the same moment; the
+// second waits this long for the first to finish its write.
+constexpr int BusyMilliseconds = 5000;
+// A full check reads the whole file; on a larger history it would hold up
+// the game over, and SQLite still finds damage in every page it touches.
+constexpr off_t WholeCheckLimit = off_t{16} << 20;
+
+std::optional<std::int64_t> single(sqlite3* db, const char* sql, int* code)
+{
+    sqlite3_stmt* raw = nullptr;
+    *code = sqlite3_prepare_v2(db, sql, -1, &raw, nullptr);
+    const Statement statement(raw);
+    if (*code != SQLITE_OK)
+        return std::nullopt;
+    *code = sqlite3_step(raw);
+    if (*code != SQLITE_ROW)
+        return std::nullopt;
+    *code = SQLITE_OK;
+    return sqlite3_column_int64(raw, 0);
+}
+
+} // namespace
+
+GameRecord recordOf(const replay::Replay& game, bool setRecord, std::int64_t endedUtc)
+{
+    GameRecord record;
+    record.endedUtc = endedUtc;
+    record.ticks = game.end.ticks;
+    record.score = game.end.score;
+    record.level = game.end.level;
+    record.twoWay = game.end.twoWay;
+    record.startShowBadSquares = game.start.showBadSquares;
+    record.startShowLevel = game.start.showLevel;
+    record.startTwoWay = game.start.twoWay;
+    record.setRecord = setRecord;
+    if (setRecord)
+        record.holder = scores::holderName(game.name);
+    return record;
+}
+
+HistoryStore::HistoryStore(std::string path, std::string replaysFolder)
+    : path_(std::move(path)), replaysFolder_(std::move(replaysFolder))
+{
+}
+
+std::optional<Problem> HistoryStore::connect(bool forWriting)
+{
+    db_.reset();
+    const Inspection inspection = inspect(path_, forWriting);
+    if (inspection.problem)
+        return inspection.problem;
+    if (inspection.missing)
+        return std::nullopt;
+    // A reader that may not write the file opens it read-only; a writer
+    // has been told above.
+    const int flags =
+        (forWriting || ::access(path_.c_str(), W_OK) == 0 ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
+        SQLITE_OPEN_NOMUTEX;
+    sqlite3* raw = nullptr;
+    const int code = sqlite3_open_v2(path_.c_str(), &raw, flags, nullptr);
+    Database db(raw);
+    if (code != SQLITE_OK)
+        return problemFrom(raw, code);
+    sqlite3_busy_timeout(raw, BusyMilliseconds);
+    sqlite3_extended_result_codes(raw, 1);
+    // In WAL mode a write that is cut off is rolled back on the next
+    // opening whatever this says; NORMAL spares a sync on every commit.
+    if (auto problem = execute(raw, "PRAGMA synchronous = NORMAL"))
+        return problem;
+    db_ = std::move(db);
+    return std::nullopt;
+}
+
+std::optional<Problem> HistoryStore::checkLayout(bool* older)
+{
+    sqlite3* db = db_.get();
+    int code = SQLITE_OK;
+    const auto application = single(db, "PRAGMA application_id", &code);
+    if (!application)
+        return problemFrom(db, code);
+    if (*application != ApplicationId)
+        return Problem{Problem::Kind::Foreign, {}};
+    const auto version = single(db, "PRAGMA user_version", &code);
+    if (!version)
+        return problemFrom(db, code);
+    if (*version > SchemaVersion)
+        return Problem{Problem::Kind::Newer, {}};
+    if (*version < SchemaVersion) {
+        // A reader only says so; the writer brings it up to date.
+        if (older != nullptr) {
+            *older = true;
+            return std::nullopt;
+        }
+        return migrate(db, static_cast<int>(*version));
+    }
+    return std::nullopt;
+}
+
+std::optional<Problem> HistoryStore::checkWhole()
+{
+    if (checkedWhole_)
+        return std::nullopt;
+    struct stat info {};
+    if (::stat(path_.c_str(), &info) == 0 && info.st_size > WholeCheckLimit) {
+        checkedWhole_ = true;
+        return std::nullopt;
+    }
+    sqlite3_stmt* raw = nullptr;
+    int code = sqlite3_prepare_v2(db_.get(), "PRAGMA quick_check(1)", -1, &raw, nullptr);
+    const Statement statement(raw);
+    if (code != SQLITE_OK || (code = sqlite3_step(raw)) != SQLITE_ROW)
+        return problemFrom(db_.get(), code);
+    const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
+    if (verdict == nullptr || std::strcmp(verdict, "ok") != 0)
+        return Problem{Problem::Kind::Damaged, verdict != nullptr ? verdict : ""};
+    checkedWhole_ = true;
+    return std::nullopt;
+}
+
+std::optional<Problem> HistoryStore::open()
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (auto problem = connect(false))
+            return problem;
+        if (!db_)
+            return std::nullopt;
+        bool older = false;
+        std::optional<Problem> problem = execute(db_.get(), "BEGIN");
+        if (!problem)
+            problem = checkLayout(&older);
+        execute(db_.get(), "COMMIT");
+        if (problem || older)
+            db_.reset();
+        if (problem || !older)
+            return problem;
+        // An older layout: brought up to date as a game over would, then
+        // read again.
+        if (auto upgraded = write({}, {}))
+            return upgraded;
+    }
+    return Problem{Problem::Kind::Failed, "the history could not be brought up to date"};
+}
+
+std::optional<Problem> HistoryStore::add(const GameRecord& game, const std::string& replayText)
+{
+    if (auto problem = create())
+        return problem;
+    return write(game, replayText);
+}
+
+// Adds the game; with no replay text it only checks the history and brings
+// its layout up to date.
+std::optional<Problem> HistoryStore::write(const GameRecord& game, const std::string& replayText)
+{
+    if (auto problem = connect(true))
+        return problem;
+    if (!db_)
+        return Problem{Problem::Kind::Failed, "the history went away while it was written"};
+    sqlite3* db = db_.get();
+    // IMMEDIATE takes the write lock before anything is read, so that two
+    // copies take turns instead of one failing its upgrade from reading.
+    std::optional<Problem> problem = execute(db, "BEGIN IMMEDIATE");
+    if (!problem)
+        problem = checkLayout(nullptr);
+    if (!problem)
+        problem = checkWhole();
+    if (!problem && !replayText.empty())
+        problem = insertGame(db, game, replayText);
+    if (!problem)
+        problem = execute(db, "COMMIT");
+    if (problem)
+        execute(db, "ROLLBACK");
+    db_.reset();
+    return problem;
+}
+
+std::optional<Problem> HistoryStore::create()
+{
+    const Inspection inspection = inspect(path_, false);
+    if (!inspection.missing)
+        return std::nullopt;
+    const std::string folder = scores::parentOf(path_);
+    if (const int error = scores::makeFolders(folder))
+        return Problem{Problem::Kind::Failed, std::strerror(error)};
+    // Made aside and moved in whole, so that no one ever finds half a
+    // history at the path, and a file that appears there meanwhile wins.
+    std::string temp = folder + "/.history.sqlite.tmp-XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return Problem{Problem::Kind::Failed, std::strerror(errno)};
+    ::close(fd);
+    std::optional<Problem> problem = makeFresh(temp);
+    if (!problem && ::link(temp.c_str(), path_.c_str()) != 0 && errno != EEXIST)
+        problem = Problem{Problem::Kind::Failed, std::strerror(errno)};
+    ::unlink(temp.c_str());
+    return problem;
+}
+
+std::optional<Problem> HistoryStore::makeFresh(const std::string& tempPath)
+{
+    sqlite3* raw = nullptr;
+    const int code =
+        sqlite3_open_v2(tempPath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    Database db(raw);
+    if (code != SQLITE_OK)
+        return problemFrom(raw, code);
+    std::optional<Problem> problem = execute(raw, "BEGIN");
+    if (!problem)
+        problem = migrate(raw, 0);
+    // The games kept as replay files before there was a history.
+    for (const KeptGame& kept : keptGames(replaysFolder_)) {
+        if (!problem)
+            problem = insertGame(raw, kept.record, kept.text);
+    }
+    if (!problem)
+        problem = execute(raw, "COMMIT");
+    if (!problem)
+        problem = execute(raw, "PRAGMA journal_mode = WAL");
+    return problem;
+}
+
+} // namespace vexel::history

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "history/game_record.h"
+#include "history/problem.h"
+#include "history/sqlite_handle.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vexel::replay {
+struct Replay;
+}
+
+namespace vexel::history {
+
+// Every lost game, kept in an SQLite database beside the records. It is
+// only ever written whole, one game in one transaction, and only once the
+// file has been found to be this game's history in a layout this version
+// knows: anything else at the path is left exactly as it is.
+class HistoryStore final : public HistorySource {
+public:
+    // The kept replays in replaysFolder become the first games when the
+    // history is made.
+    HistoryStore(std::string path, std::string replaysFolder);
+
+    const std::string& path() const { return path_; }
+
+    // Opens the history to read it. A missing history reads as empty and
+    // is not made; one in an older layout is brought up to date first.
+    std::optional<Problem> open();
+    // Makes the history when there is none yet, with the kept replays in
+    // it. Another copy of the game may be making it at the same moment:
+    // one of the two is kept, whole.
+    std::optional<Problem> create();
+    // Adds one lost game in one transaction, making the history first
+    // where there is none. The connection is closed again afterwards.
+    std::optional<Problem> add(const GameRecord& game, const std::string& replayText);
+
+    // HistorySource. Once open; empty where there is nothing to read.
+    std::vector<GameRecord> games() const override;
+    std::vector<GameSummary> summaries() const override;
+    std::vector<GameRecord> topTen(bool twoWay) const override;
+    Totals totals() const override;
+    std::string replayText(std::int64_t id) const override;
+
+private:
+    std::optional<Problem> connect(bool forWriting);
+    // Checks, inside a transaction, what the header promised. An older
+    // layout is brought up to date, or with `older` only reported there.
+    std::optional<Problem> checkLayout(bool* older);
+    std::optional<Problem> checkWhole();
+    std::optional<Problem> write(const GameRecord& game, const std::string& replayText);
+    std::optional<Problem> makeFresh(const std::string& tempPath);
+    std::vector<GameRecord> records(const char* sql, int twoWay) const;
+
+    std::string path_;
+    std::string replaysFolder_;
+    Database db_;
+    bool checkedWhole_ = false;
+};
+
+// The row a lost game leaves: the holder's five characters as the records
+// keep them, when the game set a record.
+GameRecord recordOf(const replay::Replay& game, bool setRecord, std::int64_t endedUtc);
+
+} // namespace vexel::history

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace vexel::history {
+
+// Why the history could not be read or written. Whatever it is, the file
+// at the path is left as it was.
+struct Problem {
+    enum class Kind {
+        Unreadable, // the path cannot be read: permissions, not a file
+        Foreign,    // a file that is not a history of this game
+        Damaged,
+        Newer,    // a history from a newer version of the game
+        ReadOnly, // the file may not be written
+        Failed,   // the write itself failed: a full disk, another copy holding it too long
+    };
+    Kind kind;
+    // The system's or SQLite's own words, where they add something.
+    std::string detail;
+    bool operator==(const Problem&) const = default;
+};
+
+// Marks the file as this game's history, so that no other SQLite database
+// put at the path is ever written: "VXLH".
+inline constexpr std::uint32_t ApplicationId = 0x56584C48;
+// The layout of the tables this version of the game reads and writes.
+inline constexpr int SchemaVersion = 2;
+
+// What the file at the path is, found with plain reads before SQLite is
+// let near it: SQLite would take an empty or foreign file as a database to
+// write, and would roll back a journal it found beside one.
+struct Inspection {
+    bool missing = false;
+    std::optional<Problem> problem;
+};
+
+Inspection inspect(const std::string& path, bool forWriting);
+
+// The history beside the records: "history.sqlite" in the same folder.
+std::string historyPathFor(const std::string& scoresPath);
+
+} // namespace vexel::history
