@@ -6,6 +6,7 @@
 #include "scores/atomic_file.h"
 #include "scores/score_table.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -61,32 +62,83 @@ HistoryStore::HistoryStore(std::string path, std::string replaysFolder)
 {
 }
 
+HistoryStore::~HistoryStore()
+{
+    close();
+}
+
+void HistoryStore::close()
+{
+    // Only the game's own history, still at the path, gets the games of
+    // the log written into it on closing; anything else is left as it is.
+    if (db_ && ownFileStill() && !checkHeader(db_.get()))
+        sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 0, nullptr);
+    db_.reset();
+}
+
+bool HistoryStore::ownFileStill() const
+{
+    struct stat info {};
+    return ::stat(path_.c_str(), &info) == 0 && info.st_dev == device_ && info.st_ino == inode_;
+}
+
+std::optional<Problem> HistoryStore::checkHeader(sqlite3* db)
+{
+    // Read through SQLite's own file: a descriptor of ours, closed, would
+    // drop the locks SQLite holds on the file for the whole process.
+    sqlite3_file* file = nullptr;
+    sqlite3_int64 size = 0;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr ||
+        file->pMethods == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
+        return Problem{Problem::Kind::Unreadable, "the file cannot be looked into"};
+    unsigned char header[HeaderBytes] = {};
+    const int code = file->pMethods->xRead(file, header, sizeof header, 0);
+    if (code != SQLITE_OK && code != SQLITE_IOERR_SHORT_READ)
+        return Problem{Problem::Kind::Unreadable, sqlite3_errstr(code)};
+    const auto length = static_cast<std::size_t>(std::min<sqlite3_int64>(size, HeaderBytes));
+    return judgeHeader(header, length, static_cast<std::uint64_t>(size));
+}
+
 std::optional<Problem> HistoryStore::connect(bool forWriting)
 {
-    db_.reset();
     const Inspection inspection = inspect(path_, forWriting);
-    if (inspection.problem)
+    if (inspection.problem || inspection.missing) {
+        db_.reset();
         return inspection.problem;
-    if (inspection.missing)
-        return std::nullopt;
-    // A reader that may not write the file opens it read-only; a writer
-    // has been told above.
-    const int flags =
-        (forWriting || ::access(path_.c_str(), W_OK) == 0 ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
-        SQLITE_OPEN_NOMUTEX;
-    sqlite3* raw = nullptr;
-    const int code = sqlite3_open_v2(path_.c_str(), &raw, flags, nullptr);
-    Database db(raw);
-    if (code != SQLITE_OK)
-        return problemFrom(raw, code);
-    sqlite3_busy_timeout(raw, BusyMilliseconds);
-    sqlite3_extended_result_codes(raw, 1);
+    }
+    // The same file as last time: its header is read again below, in case
+    // it was written over in place.
+    if (!db_ || !ownFileStill() || (forWriting && !writable_)) {
+        db_.reset();
+        // A reader that may not write the file opens it read-only; a
+        // writer has been told above.
+        writable_ = forWriting || ::access(path_.c_str(), W_OK) == 0;
+        sqlite3* raw = nullptr;
+        const int code = sqlite3_open_v2(
+            path_.c_str(), &raw,
+            (writable_ ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
+        Database db(raw);
+        if (code != SQLITE_OK)
+            return problemFrom(raw, code);
+        // Closing never writes to the file unless close() has found it to
+        // be the game's own history.
+        sqlite3_db_config(raw, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        sqlite3_busy_timeout(raw, BusyMilliseconds);
+        sqlite3_extended_result_codes(raw, 1);
+        struct stat info {};
+        if (::stat(path_.c_str(), &info) != 0)
+            return Problem{Problem::Kind::Unreadable, std::strerror(errno)};
+        device_ = info.st_dev;
+        inode_ = info.st_ino;
+        db_ = std::move(db);
+    }
+    if (auto problem = checkHeader(db_.get())) {
+        db_.reset();
+        return problem;
+    }
     // In WAL mode a write that is cut off is rolled back on the next
     // opening whatever this says; NORMAL spares a sync on every commit.
-    if (auto problem = execute(raw, "PRAGMA synchronous = NORMAL"))
-        return problem;
-    db_ = std::move(db);
-    return std::nullopt;
+    return execute(db_.get(), "PRAGMA synchronous = NORMAL");
 }
 
 std::optional<Problem> HistoryStore::checkLayout(bool* older)
@@ -186,9 +238,10 @@ std::optional<Problem> HistoryStore::write(const GameRecord& game, const std::st
         problem = insertGame(db, game, replayText);
     if (!problem)
         problem = execute(db, "COMMIT");
-    if (problem)
+    if (problem) {
         execute(db, "ROLLBACK");
-    db_.reset();
+        db_.reset();
+    }
     return problem;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <sys/types.h>
 
 namespace vexel::replay {
 struct Replay;
@@ -23,6 +24,9 @@ public:
     // The kept replays in replaysFolder become the first games when the
     // history is made.
     HistoryStore(std::string path, std::string replaysFolder);
+    ~HistoryStore() override;
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
 
     const std::string& path() const { return path_; }
 
@@ -34,8 +38,11 @@ public:
     // one of the two is kept, whole.
     std::optional<Problem> create();
     // Adds one lost game in one transaction, making the history first
-    // where there is none. The connection is closed again afterwards.
+    // where there is none. The connection stays open for the next game;
+    // the file is looked at again before every write.
     std::optional<Problem> add(const GameRecord& game, const std::string& replayText);
+    // Lets the file go, with what the log holds written into it.
+    void close();
 
     // HistorySource. Once open; empty where there is nothing to read.
     std::vector<GameRecord> games() const override;
@@ -46,6 +53,8 @@ public:
 
 private:
     std::optional<Problem> connect(bool forWriting);
+    bool ownFileStill() const;
+    static std::optional<Problem> checkHeader(sqlite3* db);
     // Checks, inside a transaction, what the header promised. An older
     // layout is brought up to date, or with `older` only reported there.
     std::optional<Problem> checkLayout(bool* older);
@@ -57,6 +66,11 @@ private:
     std::string path_;
     std::string replaysFolder_;
     Database db_;
+    // The file the connection has open, to see that it is still the one
+    // at the path.
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    bool writable_ = false;
     bool checkedWhole_ = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,15 +30,21 @@ inline constexpr std::uint32_t ApplicationId = 0x56584C48;
 // The layout of the tables this version of the game reads and writes.
 inline constexpr int SchemaVersion = 2;
 
-// What the file at the path is, found with plain reads before SQLite is
-// let near it: SQLite would take an empty or foreign file as a database to
-// write, and would roll back a journal it found beside one.
+// What stands at the path, found without opening it: nothing, something
+// that cannot be read (or, for writing, written), or a file to look into.
 struct Inspection {
     bool missing = false;
     std::optional<Problem> problem;
 };
 
 Inspection inspect(const std::string& path, bool forWriting);
+
+// Judges a file by its first 100 bytes (fewer when it is shorter) and its
+// size, before SQLite reads or writes anything of it: SQLite would take an
+// empty or foreign file for a database to write, and would roll back a
+// journal it found beside one. Only the game's own history passes.
+std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t length, std::uint64_t fileSize);
+inline constexpr std::size_t HeaderBytes = 100;
 
 // The history beside the records: "history.sqlite" in the same folder.
 std::string historyPathFor(const std::string& scoresPath);
