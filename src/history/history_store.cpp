@@ -182,7 +182,7 @@ std::optional<Problem> HistoryStore::checkWhole()
         return problemFrom(db_.get(), code);
     const auto* verdict = reinterpret_cast<const char*>(sqlite3_column_text(raw, 0));
     if (verdict == nullptr || std::strcmp(verdict, "ok") != 0)
-        return Problem{Problem::Kind::Damaged, verdict != nullptr ? verdict : ""};
+        return Problem{Problem::Kind::Damaged, {}};
     checkedWhole_ = true;
     return std::nullopt;
 }
@@ -198,6 +198,8 @@ std::optional<Problem> HistoryStore::open()
         std::optional<Problem> problem = execute(db_.get(), "BEGIN");
         if (!problem)
             problem = checkLayout(&older);
+        if (!problem && !older)
+            problem = checkWhole();
         execute(db_.get(), "COMMIT");
         if (problem || older)
             db_.reset();

@@ -19,7 +19,7 @@ replay::Replay sampleGame(int score, bool twoWay, std::uint32_t ticks = 1000, co
 history::GameRecord sampleRecord(const replay::Replay& game, bool setRecord, std::int64_t ended);
 
 // The first column of the first row SQL gives, as text; "error: ..." when
-// it fails. The file is opened as any SQLite client would open it.
+// it fails. The file is opened, or made, as any SQLite client would.
 std::string querySql(const std::string& path, const std::string& sql);
 
 } // namespace vexel::testsupport

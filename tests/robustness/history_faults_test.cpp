@@ -1,0 +1,245 @@
+// The history when what stands at its path is not a history this game may
+// write: another file, another program's database, a damaged or newer
+// history, a folder, a read-only file, a full disk. The promise is the
+// same as the records': the player is told once, in a box and on standard
+// error, the game and its records go on, and the file stays byte for byte.
+
+#include "child_process.h"
+#include "history_support.h"
+#include "memory_store.h"
+#include "scratch_folder.h"
+
+#include "app/form1.h"
+#include "app/game_state.h"
+#include "headless/headless_host.h"
+#include "history/history_store.h"
+#include "history/keeper.h"
+#include "replay/recorder.h"
+#include "replay/replay_files.h"
+#include "replay/replay_format.h"
+#include "ui/random_source.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace vexel::testsupport {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A history of `games` games, closed so that the file holds all of them.
+void makeHistory(const std::string& path, int games)
+{
+    history::HistoryStore store(path, {});
+    for (int i = 0; i < games; ++i) {
+        const replay::Replay game = sampleGame(i, i % 3 == 0, 3000);
+        ASSERT_EQ(store.add(sampleRecord(game, false, i), replay::writeReplay(game)), std::nullopt);
+    }
+}
+
+// Two games lost into the history at path; what the player was shown and
+// what went to standard error.
+std::string keepTwoGames(const std::string& path)
+{
+    HeadlessHost host;
+    std::ostringstream diagnostics;
+    history::HistoryStore store(path, {});
+    history::Keeper keeper(store, host, diagnostics, [] { return std::int64_t{1'700'000'000}; });
+    for (const int score : {5, 6})
+        keeper.keep(sampleGame(score, false, 500), false);
+    std::string told;
+    for (const HeadlessHost::Dialog& dialog : host.dialogs())
+        told += dialog.title + (dialog.icon == MessageIcon::Warning ? " (!): " : ": ") + dialog.text + "\n";
+    return told + "stderr: " + diagnostics.str();
+}
+
+std::string toldAbout(const std::string& path, const std::string& reason)
+{
+    return "Vexel (!): This game could not be added to the history.\n\n" + path + " " + reason +
+           ".\nThe game goes on and the high scores are kept; the history file is left as it is.\n"
+           "stderr: vexel: cannot add the game to the history: " +
+           path + " " + reason + "; it is left as it is\n";
+}
+
+void overwrite(const std::string& path, std::size_t offset, const std::string& bytes)
+{
+    std::string content = readBytes(path);
+    content.replace(offset, bytes.size(), bytes);
+    writeBytes(path, content);
+}
+
+TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& path)> put;
+        const char* reason;
+        bool opened = false;
+    };
+    const Case cases[] = {
+        {"a text file", [](const std::string& p) { writeBytes(p, "my notes\n"); },
+         "is not a history of this game"},
+        {"an empty file", [](const std::string& p) { writeBytes(p, ""); }, "is not a history of this game"},
+        {"another program's database",
+         [](const std::string& p) {
+             querySql(p, "PRAGMA journal_mode = WAL; CREATE TABLE notes (x); INSERT INTO notes VALUES (1)");
+         },
+         "is not a history of this game"},
+        {"a history with its header wiped",
+         [](const std::string& p) {
+             makeHistory(p, 3);
+             overwrite(p, 0, std::string(100, '\0'));
+         },
+         "is not a history of this game"},
+        {"a history cut short",
+         [](const std::string& p) {
+             makeHistory(p, 40);
+             fs::resize_file(p, fs::file_size(p) / 2 / 4096 * 4096);
+         },
+         "is damaged (it is shorter than its pages)"},
+        {"a history cut in a page",
+         [](const std::string& p) {
+             makeHistory(p, 3);
+             fs::resize_file(p, fs::file_size(p) - 1000);
+         },
+         "is damaged (its size does not fit its pages)"},
+        {"a history with a page overwritten",
+         [](const std::string& p) {
+             makeHistory(p, 40);
+             overwrite(p, 5 * 4096, std::string(4096, '\xA5'));
+         },
+         "is damaged", true},
+        {"a newer version's history",
+         [](const std::string& p) {
+             makeHistory(p, 3);
+             querySql(p, "PRAGMA user_version = 7");
+         },
+         "was written by a newer version of the game"},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); },
+         "cannot be read (not a regular file)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder dir;
+        const std::string path = dir.file("history.sqlite");
+        c.put(path);
+        const std::string before = fs::is_regular_file(path) ? readBytes(path) : "(a folder)";
+        std::vector<std::string> files = entries(dir.path());
+        // The game's own history, damaged inside, is opened to be checked.
+        if (c.opened)
+            files.insert(files.end(), {"history.sqlite-shm", "history.sqlite-wal"});
+
+        EXPECT_EQ(keepTwoGames(path), toldAbout(path, c.reason));
+        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(a folder)") == before)
+            << "the file changed";
+        // No log, no index, no journal beside it: SQLite never opened it
+        // for reading or writing.
+        EXPECT_EQ(entries(dir.path()), files);
+        // Reading it fails as well, and leaves it as it is.
+        history::HistoryStore reader(path, {});
+        EXPECT_NE(reader.open(), std::nullopt);
+        reader.close();
+        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(a folder)") == before)
+            << "the file changed";
+    }
+}
+
+TEST(HistoryFaults, AReadOnlyHistoryAndAFullDiskCostNoGame)
+{
+    ScratchFolder dir;
+    fs::permissions(dir.path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                    fs::perms::others_read | fs::perms::others_exec);
+    const std::string path = dir.file("history.sqlite");
+    makeHistory(path, 5);
+    const std::string before = readBytes(path);
+
+    // A file-size limit below one page of the log beside the history.
+    const ChildResult full = runInChild([&](int fd) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlim_t limit = 4096;
+        const rlimit cap{limit, limit};
+        if (::setrlimit(RLIMIT_FSIZE, &cap) != 0)
+            return 3;
+        report(fd, keepTwoGames(path));
+        return 0;
+    });
+    ASSERT_TRUE(full.exited && full.status == 0) << full.status;
+    EXPECT_EQ(full.message.rfind("Vexel (!): This game could not be added to the history.\n\n" + path +
+                                     " could not be written (",
+                                 0),
+              0U)
+        << full.message;
+    // Once: the second game over met the same fault and said nothing more.
+    EXPECT_EQ(full.message.find("This game", 20), std::string::npos) << full.message;
+    EXPECT_TRUE(readBytes(path) == before) << "the file changed";
+    EXPECT_EQ(querySql(path, "SELECT count(*) FROM games"), "5");
+
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const ChildResult readOnly = runInChild([&](int fd) {
+        if (::geteuid() == 0 && !dropPrivileges())
+            return 77;
+        report(fd, keepTwoGames(path));
+        return 0;
+    });
+    if (readOnly.exited && readOnly.status == 77)
+        GTEST_SKIP() << "cannot give up root here";
+    ASSERT_TRUE(readOnly.exited && readOnly.status == 0);
+    EXPECT_EQ(readOnly.message, toldAbout(path, "may not be written"));
+    EXPECT_TRUE(readBytes(path) == before) << "the file changed";
+}
+
+TEST(HistoryFaults, AGameLostBesideAForeignFileKeepsItsRecordsAndReplay)
+{
+    ScratchFolder dir;
+    const std::string path = dir.file("history.sqlite");
+    writeBytes(path, "not mine");
+
+    GameState state;
+    HeadlessHost host;
+    DefaultRandom random;
+    MemoryStore records;
+    std::ostringstream diagnostics;
+    Form1 form(state, host, random, records, diagnostics);
+    replay::ReplayFolder replays(dir.file("replays"), diagnostics);
+    history::HistoryStore store(path, dir.file("replays"));
+    history::Keeper keeper(store, host, diagnostics);
+    replay::Recorder recorder(
+        random,
+        [&](const replay::Replay& game, bool setRecord) {
+            replays.keep(game, setRecord);
+            keeper.keep(game, setRecord);
+        },
+        diagnostics);
+    form.record(recorder);
+    host.attach(form);
+    host.show();
+    host.pressKey(keys::Enter);
+    for (int tick = 0; host.reloads() == 0 && tick < 100000; ++tick)
+        host.tick();
+    ASSERT_EQ(host.reloads(), 1);
+
+    // The game's own dialogs first, then the one warning; the records and
+    // the replay are kept, and the next game is ready.
+    std::string shown;
+    for (const HeadlessHost::Dialog& dialog : host.dialogs())
+        shown += dialog.text + "|";
+    // The game scores enough for a record of the starting table.
+    ASSERT_EQ(host.dialogs().size(), 3U) << shown;
+    EXPECT_EQ(host.dialogs()[0].kind, HeadlessHost::Dialog::Kind::Input);
+    EXPECT_EQ(host.dialogs()[1].title, "Vexel High Scores");
+    EXPECT_EQ(host.dialogs()[2].icon, MessageIcon::Warning);
+    EXPECT_NE(host.dialogs()[2].text.find(path + " is not a history of this game."), std::string::npos);
+    EXPECT_EQ(records.bytes.value_or(""), "\"00000012ZUVO      \"\r\n");
+    EXPECT_TRUE(fs::exists(dir.file("replays/last.vxr")));
+    EXPECT_EQ(readBytes(path), "not mine");
+    EXPECT_EQ(host.caption(), "Vexel: Paused (press Enter to play) with 0 points");
+}
+
+} // namespace
+} // namespace vexel::testsupport
