@@ -15,9 +15,14 @@ constexpr std::string_view GamePrefix = "game:";
 
 } // namespace
 
-int printHistory(const std::string& historyPath, std::ostream& out, std::ostream& err)
+int printHistory(const std::string& historyPath, const std::string& replaysFolder, std::ostream& out,
+                 std::ostream& err)
 {
-    HistoryStore store(historyPath, {});
+    HistoryStore store(historyPath, replaysFolder);
+    // The first look at the history makes it, with the games kept before
+    // it as replays, as the first game would; what stands in the way is
+    // told by open().
+    store.create();
     if (const auto problem = store.open()) {
         err << text::readFailureLine(historyPath, *problem);
         return 1;

@@ -9,8 +9,10 @@
 namespace vexel::history {
 
 // `vexel --history`: the top ten of each mode and the totals, with no
-// display. Exits with 0, or 1 when the history cannot be read.
-int printHistory(const std::string& historyPath, std::ostream& out, std::ostream& err);
+// display. A missing history is made first, with the kept replays in
+// replaysFolder. Exits with 0, or 1 when the history cannot be read.
+int printHistory(const std::string& historyPath, const std::string& replaysFolder, std::ostream& out,
+                 std::ostream& err);
 
 // "game:N" names game N of the history; anything else is a replay file.
 bool namesHistoryGame(std::string_view argument);

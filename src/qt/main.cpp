@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
     const std::string replaysFolder = vexel::replay::replaysFolderFor(scoresPath);
     const std::string historyPath = vexel::history::historyPathFor(scoresPath);
     if (line.printHistory)
-        return vexel::history::printHistory(historyPath, std::cout, std::cerr);
+        return vexel::history::printHistory(historyPath, replaysFolder, std::cout, std::cerr);
     if (line.verifyFile)
         return vexel::replay::verifyReplay(
             vexel::history::loadGameOrFile(*line.verifyFile, replaysFolder, historyPath),

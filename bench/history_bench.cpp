@@ -1,0 +1,215 @@
+// The history at 100 and at 100,000 games: adding a game at a game over,
+// the work of `vexel --history`, and the `vexel --history` process. The
+// games are real: a scripted player dodges the bullets closing in, as a
+// person would, and after a while lets the guns win. Their replays, told
+// apart by score and date, fill the large history in one transaction (not
+// timed). The size a minute of such play adds is reported as well.
+
+#include "app/form1.h"
+#include "headless/headless_host.h"
+#include "history/history_command.h"
+#include "history/history_store.h"
+#include "history/schema.h"
+#include "replay/recorder.h"
+#include "replay/replay_format.h"
+
+#include "memory_store.h"
+#include "play_session.h"
+#include "scratch_folder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+
+#ifndef VEXEL_EXECUTABLE
+#error "VEXEL_EXECUTABLE must name the game for the process benchmark"
+#endif
+
+extern char** environ;
+
+namespace {
+
+using namespace vexel;
+
+struct Played {
+    replay::Replay game;
+    std::string text;
+};
+
+// One game of the dodging player; it stops dodging after `dodgeTicks`.
+Played playOne(std::uint32_t seed, int dodgeTicks)
+{
+    GameState state;
+    HeadlessHost host;
+    host.setRecording(false);
+    DefaultRandom random(seed);
+    testsupport::MemoryStore records;
+    std::ostringstream diagnostics;
+    Form1 form(state, host, random, records, diagnostics);
+    std::optional<Played> kept;
+    replay::Recorder recorder(
+        random,
+        [&kept](const replay::Replay& game, bool) {
+            kept = Played{game, replay::writeReplay(game)};
+        },
+        diagnostics);
+    host.attach(form);
+    form.record(recorder);
+    host.show();
+    host.pressKey(keys::Enter);
+    for (int tick = 0; !kept; ++tick) {
+        if (const int key = testsupport::dodge(form.scene(), state); key != 0 && tick < dodgeTicks)
+            host.pressKey(key);
+        host.tick();
+    }
+    return *kept;
+}
+
+const std::vector<Played>& playedGames()
+{
+    static const std::vector<Played> games = [] {
+        std::vector<Played> played;
+        for (std::uint32_t seed = 1; seed <= 24; ++seed)
+            played.push_back(playOne(seed, 1500 + 250 * static_cast<int>(seed)));
+        return played;
+    }();
+    return games;
+}
+
+history::GameRecord generated(std::size_t i, const Played& played)
+{
+    history::GameRecord record =
+        history::recordOf(played.game, false, 1'700'000'000 + 60 * static_cast<long>(i));
+    record.score = static_cast<int>((i * 7919) % 400);
+    record.twoWay = i % 5 == 0;
+    return record;
+}
+
+// A history of `games` games, made once per size for the whole run.
+const std::string& historyOf(int games)
+{
+    static const testsupport::ScratchFolder folder;
+    static std::map<int, std::string> made;
+    if (const auto found = made.find(games); found != made.end())
+        return found->second;
+    const std::string dir = folder.file(std::to_string(games));
+    std::filesystem::create_directory(dir);
+    const std::string path = dir + "/history.sqlite";
+    {
+        history::HistoryStore store(path, {});
+        store.create();
+    }
+    sqlite3* raw = nullptr;
+    sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const history::Database db(raw);
+    history::execute(raw, "BEGIN");
+    const std::vector<Played>& pool = playedGames();
+    for (int i = 0; i < games; ++i) {
+        const Played& played = pool[static_cast<std::size_t>(i) % pool.size()];
+        history::insertGame(raw, generated(static_cast<std::size_t>(i), played), played.text);
+    }
+    history::execute(raw, "COMMIT");
+    return made.emplace(games, path).first->second;
+}
+
+void addGame(benchmark::State& state)
+{
+    const std::string& path = historyOf(static_cast<int>(state.range(0)));
+    history::HistoryStore store(path, {});
+    const std::vector<Played>& pool = playedGames();
+    std::size_t i = 0;
+    double slowest = 0;
+    for (auto _ : state) {
+        const Played& played = pool[i % pool.size()];
+        const auto began = std::chrono::steady_clock::now();
+        if (store.add(generated(i++, played), played.text))
+            state.SkipWithError("the game could not be added");
+        slowest = std::max(
+            slowest,
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count());
+    }
+    state.counters["slowest_ms"] = slowest;
+}
+
+void printHistory(benchmark::State& state)
+{
+    const std::string& path = historyOf(static_cast<int>(state.range(0)));
+    std::size_t printed = 0;
+    for (auto _ : state) {
+        std::ostringstream out, err;
+        if (history::printHistory(path, {}, out, err) != 0)
+            state.SkipWithError("the history could not be printed");
+        printed = out.str().size();
+    }
+    state.counters["bytes_printed"] = static_cast<double>(printed);
+}
+
+void historyProcess(benchmark::State& state)
+{
+    const std::string& path = historyOf(static_cast<int>(state.range(0)));
+    const std::string scores = std::filesystem::path(path).replace_filename("vexel.ini").string();
+    std::string program = VEXEL_EXECUTABLE;
+    std::string option = "--scores-file=" + scores;
+    std::string history = "--history";
+    char* argv[] = {program.data(), option.data(), history.data(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ) != 0 ||
+            waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            state.SkipWithError("vexel --history failed");
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+// What a minute of the dodging player's play adds: the replay text, and
+// the file once the games are folded into it.
+void typicalMinute(benchmark::State& state)
+{
+    const testsupport::ScratchFolder folder;
+    const std::string path = folder.file("history.sqlite");
+    double minutes = 0;
+    std::size_t textBytes = 0;
+    std::size_t events = 0;
+    std::uintmax_t before = 0;
+    std::uintmax_t after = 0;
+    for (auto _ : state) {
+        history::HistoryStore store(path, {});
+        store.create();
+        store.close();
+        before = std::filesystem::file_size(path);
+        for (const Played& played : playedGames()) {
+            store.add(history::recordOf(played.game, false, 0), played.text);
+            minutes += played.game.end.ticks / 3000.0;
+            textBytes += played.text.size();
+            events += played.game.events.size();
+        }
+        store.close();
+        after = std::filesystem::file_size(path);
+    }
+    state.counters["minutes_played"] = minutes;
+    state.counters["events_per_minute"] = static_cast<double>(events) / minutes;
+    state.counters["replay_bytes_per_minute"] = static_cast<double>(textBytes) / minutes;
+    state.counters["file_bytes_per_minute"] = static_cast<double>(after - before) / minutes;
+}
+
+} // namespace
+
+BENCHMARK(typicalMinute)->Name("History/typical_minute")->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(addGame)->Name("History/add_game")->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(printHistory)->Name("History/print_work")->Arg(100)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(historyProcess)
+    ->Name("History/print_process")
+    ->Arg(100)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
