@@ -39,7 +39,10 @@ Inspection inspect(const std::string& path, bool forWriting)
     Inspection inspection;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT)
+        // A link to nothing is the player's, not a place to make a history.
+        if (errno == ENOENT && ::lstat(path.c_str(), &info) == 0)
+            inspection.problem = problem(Problem::Kind::Unreadable, "a link to nothing");
+        else if (errno == ENOENT)
             inspection.missing = true;
         else
             inspection.problem = problem(Problem::Kind::Unreadable, std::strerror(errno));

@@ -121,6 +121,8 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
              querySql(p, "PRAGMA user_version = 7");
          },
          "was written by a newer version of the game"},
+        {"a link to nothing", [](const std::string& p) { fs::create_symlink("elsewhere.sqlite", p); },
+         "cannot be read (a link to nothing)"},
         {"a folder", [](const std::string& p) { fs::create_directory(p); },
          "cannot be read (not a regular file)"},
     };
@@ -129,14 +131,14 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         ScratchFolder dir;
         const std::string path = dir.file("history.sqlite");
         c.put(path);
-        const std::string before = fs::is_regular_file(path) ? readBytes(path) : "(a folder)";
+        const std::string before = fs::is_regular_file(path) ? readBytes(path) : "(no file)";
         std::vector<std::string> files = entries(dir.path());
         // The game's own history, damaged inside, is opened to be checked.
         if (c.opened)
             files.insert(files.end(), {"history.sqlite-shm", "history.sqlite-wal"});
 
         EXPECT_EQ(keepTwoGames(path), toldAbout(path, c.reason));
-        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(a folder)") == before)
+        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(no file)") == before)
             << "the file changed";
         // No log, no index, no journal beside it: SQLite never opened it
         // for reading or writing.
@@ -145,7 +147,7 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         history::HistoryStore reader(path, {});
         EXPECT_NE(reader.open(), std::nullopt);
         reader.close();
-        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(a folder)") == before)
+        EXPECT_TRUE((fs::is_regular_file(path) ? readBytes(path) : "(no file)") == before)
             << "the file changed";
     }
 }
