@@ -62,7 +62,7 @@ replay::FileReadResult loadGameOrFile(std::string_view argument, const std::stri
     }
     HistoryStore store(historyPath, {});
     if (const auto problem = store.open()) {
-        result.error = historyPath + " " + text::reason(*problem);
+        result.error = text::describe(historyPath, *problem);
         return result;
     }
     const std::string replayText = store.replayText(*id);

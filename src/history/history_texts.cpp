@@ -1,90 +1,96 @@
 #include "history/history_texts.h"
 
+#include "ui/texts.h"
+
 #include <cstdio>
 #include <ctime>
 
 namespace vexel::history::text {
 
-namespace {
-
-std::string withDetail(std::string text, const std::string& detail)
+std::string describe(const std::string& path, const Problem& problem)
 {
-    if (!detail.empty())
-        text += " (" + detail + ")";
-    return text;
-}
-
-} // namespace
-
-std::string reason(const Problem& problem)
-{
+    const std::string& why = problem.detail;
     switch (problem.kind) {
     case Problem::Kind::Unreadable:
-        return withDetail("cannot be read", problem.detail);
+        return fill(translate("History", "%1 cannot be read: %2."), {path, why});
     case Problem::Kind::Foreign:
-        return "is not a history of this game";
+        return fill(translate("History", "%1 is not a history of this game."), {path});
     case Problem::Kind::Damaged:
-        return withDetail("is damaged", problem.detail);
+        return why.empty() ? fill(translate("History", "%1 is damaged."), {path})
+                           : fill(translate("History", "%1 is damaged: %2."), {path, why});
     case Problem::Kind::Newer:
-        return "was written by a newer version of the game";
+        return fill(translate("History", "%1 was written by a newer version of the game."), {path});
     case Problem::Kind::ReadOnly:
-        return "may not be written";
+        return fill(translate("History", "%1 may not be written."), {path});
     case Problem::Kind::Failed:
         break;
     }
-    return withDetail("could not be written", problem.detail);
+    return fill(translate("History", "%1 could not be written: %2."), {path, why});
 }
 
 std::string warningBox(const std::string& path, const Problem& problem)
 {
-    return "This game could not be added to the history.\n\n" + path + " " + reason(problem) +
-           ".\nThe game goes on and the high scores are kept; the history file is left as it is.";
+    return fill(translate("History",
+                          "This game could not be added to the history.\n\n%1\nThe game goes on and "
+                          "the high scores are kept; the history file is left as it is."),
+                {describe(path, problem)});
 }
 
 std::string addFailureLine(const std::string& path, const Problem& problem)
 {
-    return "vexel: cannot add the game to the history: " + path + " " + reason(problem) +
-           "; it is left as it is\n";
+    return fill(translate("History", "vexel: this game is not added to the history: %1"),
+                {describe(path, problem)}) +
+           "\n";
 }
 
 std::string readFailureLine(const std::string& path, const Problem& problem)
 {
-    return "vexel: cannot read the history: " + path + " " + reason(problem) + "\n";
+    return fill(translate("History", "vexel: the history cannot be read: %1"), {describe(path, problem)}) +
+           "\n";
 }
 
 std::string topTenHeading(bool twoWay)
 {
-    return twoWay ? "2-way top ten\n" : "4-way top ten\n";
+    return (twoWay ? translate("History", "2-way top ten") : translate("History", "4-way top ten")) + "\n";
 }
 
 std::string topTenLine(int rank, const GameRecord& game)
 {
-    char numbers[64];
-    std::snprintf(numbers, sizeof numbers, "%3d. %4d  level %2d  ", rank, game.score, game.level);
+    char rankText[16];
+    char score[16];
+    char level[16];
+    std::snprintf(rankText, sizeof rankText, "%3d", rank);
+    std::snprintf(score, sizeof score, "%4d", game.score);
+    std::snprintf(level, sizeof level, "%2d", game.level);
     // The holder's five characters, or as many blanks.
     const std::string name = game.setRecord && !game.holder.empty() ? game.holder : "     ";
-    return numbers + name + "  " + localDateTime(game.endedUtc) + "  game " + std::to_string(game.id) + "\n";
+    return fill(translate("History", "%1. %2  level %3  %4  %5  game %6",
+                          "one line of the top ten: rank, score, level, holder, date and time, game number"),
+                {rankText, score, level, name, localDateTime(game.endedUtc), std::to_string(game.id)}) +
+           "\n";
 }
 
 std::string noGamesLine()
 {
-    return "     no games yet\n";
+    return "     " + translate("History", "no games yet") + "\n";
 }
 
 std::string totalsLine(const Totals& totals)
 {
-    return "Games played: " + std::to_string(totals.games) + ", time played: " + playingTime(totals.ticks) +
+    return fill(translate("History", "Games played: %1, time played: %2"),
+                {std::to_string(totals.games), playingTime(totals.ticks)}) +
            "\n";
 }
 
 std::string noSuchGame(std::int64_t id)
 {
-    return "there is no game " + std::to_string(id) + " in the history";
+    return fill(translate("History", "there is no game %1 in the history"), {std::to_string(id)});
 }
 
 std::string notAGame(const std::string& argument)
 {
-    return "'" + argument + "' does not name a game of the history (game:N, N a whole number)";
+    return fill(translate("History", "'%1' does not name a game of the history (game:N, N a whole number)"),
+                {argument});
 }
 
 std::string localDateTime(std::int64_t utcSeconds)

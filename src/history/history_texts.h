@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <string>
 
-// Every text of the history that a player reads, in one place.
+// Every text of the history that a player reads, in one place, each
+// through the translation seam as a whole sentence.
 namespace vexel::history::text {
 
-// "is damaged": what is wrong with the file, to follow its path.
-std::string reason(const Problem& problem);
+// "PATH is damaged.": what is wrong with the file at path.
+std::string describe(const std::string& path, const Problem& problem);
 
 // The warning box at a game over that could not be added, and the line on
 // standard error that goes with it.

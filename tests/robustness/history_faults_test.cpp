@@ -61,10 +61,11 @@ std::string keepTwoGames(const std::string& path)
 
 std::string toldAbout(const std::string& path, const std::string& reason)
 {
-    return "Vexel (!): This game could not be added to the history.\n\n" + path + " " + reason +
-           ".\nThe game goes on and the high scores are kept; the history file is left as it is.\n"
-           "stderr: vexel: cannot add the game to the history: " +
-           path + " " + reason + "; it is left as it is\n";
+    const std::string sentence = path + " " + reason;
+    return "Vexel (!): This game could not be added to the history.\n\n" + sentence +
+           "\nThe game goes on and the high scores are kept; the history file is left as it is.\n"
+           "stderr: vexel: this game is not added to the history: " +
+           sentence + "\n";
 }
 
 void overwrite(const std::string& path, std::size_t offset, const std::string& bytes)
@@ -84,47 +85,47 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
     };
     const Case cases[] = {
         {"a text file", [](const std::string& p) { writeBytes(p, "my notes\n"); },
-         "is not a history of this game"},
-        {"an empty file", [](const std::string& p) { writeBytes(p, ""); }, "is not a history of this game"},
+         "is not a history of this game."},
+        {"an empty file", [](const std::string& p) { writeBytes(p, ""); }, "is not a history of this game."},
         {"another program's database",
          [](const std::string& p) {
              querySql(p, "PRAGMA journal_mode = WAL; CREATE TABLE notes (x); INSERT INTO notes VALUES (1)");
          },
-         "is not a history of this game"},
+         "is not a history of this game."},
         {"a history with its header wiped",
          [](const std::string& p) {
              makeHistory(p, 3);
              overwrite(p, 0, std::string(100, '\0'));
          },
-         "is not a history of this game"},
+         "is not a history of this game."},
         {"a history cut short",
          [](const std::string& p) {
              makeHistory(p, 40);
              fs::resize_file(p, fs::file_size(p) / 2 / 4096 * 4096);
          },
-         "is damaged (it is shorter than its pages)"},
+         "is damaged: it is shorter than its pages."},
         {"a history cut in a page",
          [](const std::string& p) {
              makeHistory(p, 3);
              fs::resize_file(p, fs::file_size(p) - 1000);
          },
-         "is damaged (its size does not fit its pages)"},
+         "is damaged: its size does not fit its pages."},
         {"a history with a page overwritten",
          [](const std::string& p) {
              makeHistory(p, 40);
              overwrite(p, 5 * 4096, std::string(4096, '\xA5'));
          },
-         "is damaged", true},
+         "is damaged.", true},
         {"a newer version's history",
          [](const std::string& p) {
              makeHistory(p, 3);
              querySql(p, "PRAGMA user_version = 7");
          },
-         "was written by a newer version of the game"},
+         "was written by a newer version of the game."},
         {"a link to nothing", [](const std::string& p) { fs::create_symlink("elsewhere.sqlite", p); },
-         "cannot be read (a link to nothing)"},
+         "cannot be read: a link to nothing."},
         {"a folder", [](const std::string& p) { fs::create_directory(p); },
-         "cannot be read (not a regular file)"},
+         "cannot be read: not a regular file."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -173,7 +174,7 @@ TEST(HistoryFaults, AReadOnlyHistoryAndAFullDiskCostNoGame)
     });
     ASSERT_TRUE(full.exited && full.status == 0) << full.status;
     EXPECT_EQ(full.message.rfind("Vexel (!): This game could not be added to the history.\n\n" + path +
-                                     " could not be written (",
+                                     " could not be written: ",
                                  0),
               0U)
         << full.message;
@@ -192,7 +193,7 @@ TEST(HistoryFaults, AReadOnlyHistoryAndAFullDiskCostNoGame)
     if (readOnly.exited && readOnly.status == 77)
         GTEST_SKIP() << "cannot give up root here";
     ASSERT_TRUE(readOnly.exited && readOnly.status == 0);
-    EXPECT_EQ(readOnly.message, toldAbout(path, "may not be written"));
+    EXPECT_EQ(readOnly.message, toldAbout(path, "may not be written."));
     EXPECT_TRUE(readBytes(path) == before) << "the file changed";
 }
 
