@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release benchmarks with the `bench` preset and runs them all:
-# the tick (with and without recording), checking a long replay, painting
+# the tick (with and without recording), checking a long replay, the
+# history at 100 and 100,000 games, painting
 # one frame, the real window's timer, and start-up and peak memory against
 # an empty window and with a translation loaded. Figures print as they come.
 #
@@ -25,6 +26,9 @@ echo "== one tick, headless (time per tick), and what recording adds to it =="
 
 echo "== checking a replay of a 30,000-tick game, as vexel --verify does =="
 "$build/bench/vexel_bench_verify" "${aggregate[@]}"
+
+echo "== the history at 100 and 100,000 games: adding a game, --history's work and process =="
+"$build/bench/vexel_bench_history" "${aggregate[@]}"
 
 echo "== painting one whole frame offscreen =="
 "$build/bench/vexel_bench_paint" "${aggregate[@]}"
