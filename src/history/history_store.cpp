@@ -1,6 +1,5 @@
 #include "history/history_store.h"
 
-#include "history/kept_replays.h"
 #include "history/schema.h"
 #include "replay/replay.h"
 #include "scores/atomic_file.h"
@@ -96,7 +95,10 @@ std::optional<Problem> HistoryStore::checkHeader(sqlite3* db)
     if (code != SQLITE_OK && code != SQLITE_IOERR_SHORT_READ)
         return Problem{Problem::Kind::Unreadable, sqlite3_errstr(code)};
     const auto length = static_cast<std::size_t>(std::min<sqlite3_int64>(size, HeaderBytes));
-    return judgeHeader(header, length, static_cast<std::uint64_t>(size));
+    struct stat log {};
+    const std::string logPath = std::string(sqlite3_db_filename(db, "main")) + "-wal";
+    const bool logPending = ::stat(logPath.c_str(), &log) == 0 && log.st_size > 0;
+    return judgeHeader(header, length, static_cast<std::uint64_t>(size), logPending);
 }
 
 std::optional<Problem> HistoryStore::connect(bool forWriting)
@@ -246,51 +248,6 @@ std::optional<Problem> HistoryStore::write(const GameRecord& game, const std::st
         execute(db, "ROLLBACK");
         db_.reset();
     }
-    return problem;
-}
-
-std::optional<Problem> HistoryStore::create()
-{
-    const Inspection inspection = inspect(path_, false);
-    if (!inspection.missing)
-        return std::nullopt;
-    const std::string folder = scores::parentOf(path_);
-    if (const int error = scores::makeFolders(folder))
-        return Problem{Problem::Kind::Failed, std::strerror(error)};
-    // Made aside and moved in whole, so that no one ever finds half a
-    // history at the path, and a file that appears there meanwhile wins.
-    std::string temp = folder + "/.history.sqlite.tmp-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return Problem{Problem::Kind::Failed, std::strerror(errno)};
-    ::close(fd);
-    std::optional<Problem> problem = makeFresh(temp);
-    if (!problem && ::link(temp.c_str(), path_.c_str()) != 0 && errno != EEXIST)
-        problem = Problem{Problem::Kind::Failed, std::strerror(errno)};
-    ::unlink(temp.c_str());
-    return problem;
-}
-
-std::optional<Problem> HistoryStore::makeFresh(const std::string& tempPath)
-{
-    sqlite3* raw = nullptr;
-    const int code =
-        sqlite3_open_v2(tempPath.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    Database db(raw);
-    if (code != SQLITE_OK)
-        return problemFrom(raw, code);
-    std::optional<Problem> problem = execute(raw, "BEGIN");
-    if (!problem)
-        problem = migrate(raw, 0);
-    // The games kept as replay files before there was a history.
-    for (const KeptGame& kept : keptGames(replaysFolder_)) {
-        if (!problem)
-            problem = insertGame(raw, kept.record, kept.text);
-    }
-    if (!problem)
-        problem = execute(raw, "COMMIT");
-    if (!problem)
-        problem = execute(raw, "PRAGMA journal_mode = WAL");
     return problem;
 }
 

@@ -57,7 +57,8 @@ Inspection inspect(const std::string& path, bool forWriting)
     return inspection;
 }
 
-std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t length, std::uint64_t fileSize)
+std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t length, std::uint64_t fileSize,
+                                   bool logPending)
 {
     // An empty file too: the game never leaves one, since it makes its
     // history elsewhere and moves it in whole.
@@ -77,8 +78,11 @@ std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t leng
         pageSize = 65536;
     if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0 || fileSize % pageSize != 0)
         return problem(Problem::Kind::Damaged, "its size does not fit its pages");
-    // The page count is trusted only when the header says it is current.
-    const bool countValid = bigEndian(&header[24], 4) == bigEndian(&header[92], 4);
+    // The page count is trusted only when the header says it is current,
+    // and only with no log waiting to be folded in: while another copy
+    // folds it (or after it was killed doing so) the first page may
+    // already tell of pages the file does not have yet.
+    const bool countValid = !logPending && bigEndian(&header[24], 4) == bigEndian(&header[92], 4);
     if (countValid && bigEndian(&header[28], 4) * pageSize > fileSize)
         return problem(Problem::Kind::Damaged, "it is shorter than its pages");
     return std::nullopt;

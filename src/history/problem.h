@@ -43,7 +43,9 @@ Inspection inspect(const std::string& path, bool forWriting);
 // size, before SQLite reads or writes anything of it: SQLite would take an
 // empty or foreign file for a database to write, and would roll back a
 // journal it found beside one. Only the game's own history passes.
-std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t length, std::uint64_t fileSize);
+// logPending: a log (WAL) beside the file holds pages not yet in it.
+std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t length, std::uint64_t fileSize,
+                                   bool logPending);
 inline constexpr std::size_t HeaderBytes = 100;
 
 // The history beside the records: "history.sqlite" in the same folder.

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
 #include <utime.h>
@@ -151,8 +152,17 @@ TEST(History, TheKeptReplaysBecomeTheFirstGamesOnce)
     EXPECT_EQ(line(kept[0].record), "0 @5000 900t 40/2 4w start b-- record 'Ann  '");
     EXPECT_EQ(line(kept[1].record), "0 @9000 600t 22/1 2w start b-t record 'Bob  '");
 
+    // Left by a copy killed while it made the history: an old one goes, a
+    // fresh one may still be another copy's at work.
+    writeBytes(dir.file(".history.sqlite.tmp-Old123"), "half");
+    std::filesystem::last_write_time(dir.file(".history.sqlite.tmp-Old123"),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::minutes(5));
+    writeBytes(dir.file(".history.sqlite.tmp-New456"), "half");
     HistoryStore store(dir.file("history.sqlite"), folder);
     ASSERT_EQ(store.create(), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".history.sqlite.tmp-Old123")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(".history.sqlite.tmp-New456")));
+    std::filesystem::remove(dir.file(".history.sqlite.tmp-New456"));
     // Made once: neither making it again nor a new last game brings the
     // old files in again.
     const replay::Replay next = sampleGame(5, false, 100);
