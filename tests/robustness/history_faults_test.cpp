@@ -197,6 +197,25 @@ TEST(HistoryFaults, AReadOnlyHistoryAndAFullDiskCostNoGame)
     EXPECT_TRUE(readBytes(path) == before) << "the file changed";
 }
 
+TEST(HistoryFaults, AFileWrittenOverWhileTheGameRunsIsLeftAsItIs)
+{
+    ScratchFolder dir;
+    const std::string path = dir.file("history.sqlite");
+    HeadlessHost host;
+    std::ostringstream diagnostics;
+    history::HistoryStore store(path, {});
+    history::Keeper keeper(store, host, diagnostics);
+    keeper.keep(sampleGame(1, false, 100), false);
+    ASSERT_TRUE(host.dialogs().empty()) << diagnostics.str();
+    // In place, so that the game's open connection still holds the file.
+    writeBytes(path, "my notes\n");
+    keeper.keep(sampleGame(2, false, 100), false);
+    store.close();
+    ASSERT_EQ(host.dialogs().size(), 1U);
+    EXPECT_NE(host.dialogs()[0].text.find(path + " is not a history of this game."), std::string::npos);
+    EXPECT_EQ(readBytes(path), "my notes\n");
+}
+
 TEST(HistoryFaults, AGameLostBesideAForeignFileKeepsItsRecordsAndReplay)
 {
     ScratchFolder dir;
