@@ -5,22 +5,17 @@
 // apart by score and date, fill the large history in one transaction (not
 // timed). The size a minute of such play adds is reported as well.
 
-#include "app/form1.h"
-#include "headless/headless_host.h"
 #include "history/history_command.h"
 #include "history/history_store.h"
-#include "history/schema.h"
-#include "replay/recorder.h"
-#include "replay/replay_format.h"
 
-#include "memory_store.h"
-#include "play_session.h"
+#include "generated_history.h"
 #include "scratch_folder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <map>
@@ -38,59 +33,9 @@ namespace {
 
 using namespace vexel;
 
-struct Played {
-    replay::Replay game;
-    std::string text;
-};
-
-// One game of the dodging player; it stops dodging after `dodgeTicks`.
-Played playOne(std::uint32_t seed, int dodgeTicks)
-{
-    GameState state;
-    HeadlessHost host;
-    host.setRecording(false);
-    DefaultRandom random(seed);
-    testsupport::MemoryStore records;
-    std::ostringstream diagnostics;
-    Form1 form(state, host, random, records, diagnostics);
-    std::optional<Played> kept;
-    replay::Recorder recorder(
-        random,
-        [&kept](const replay::Replay& game, bool) {
-            kept = Played{game, replay::writeReplay(game)};
-        },
-        diagnostics);
-    host.attach(form);
-    form.record(recorder);
-    host.show();
-    host.pressKey(keys::Enter);
-    for (int tick = 0; !kept; ++tick) {
-        if (const int key = testsupport::dodge(form.scene(), state); key != 0 && tick < dodgeTicks)
-            host.pressKey(key);
-        host.tick();
-    }
-    return *kept;
-}
-
-const std::vector<Played>& playedGames()
-{
-    static const std::vector<Played> games = [] {
-        std::vector<Played> played;
-        for (std::uint32_t seed = 1; seed <= 240; ++seed)
-            played.push_back(playOne(seed, 1500 + 25 * static_cast<int>(seed)));
-        return played;
-    }();
-    return games;
-}
-
-history::GameRecord generated(std::size_t i, const Played& played)
-{
-    history::GameRecord record =
-        history::recordOf(played.game, false, 1'700'000'000 + 60 * static_cast<long>(i));
-    record.score = static_cast<int>((i * 7919) % 400);
-    record.twoWay = i % 5 == 0;
-    return record;
-}
+using testsupport::generatedRecord;
+using testsupport::playedGames;
+using Played = testsupport::PlayedGame;
 
 // A history of `games` games, made once per size and use for the whole run.
 const std::string& historyOf(int games, const std::string& use)
@@ -103,20 +48,8 @@ const std::string& historyOf(int games, const std::string& use)
     const std::string dir = folder.file(name);
     std::filesystem::create_directory(dir);
     const std::string path = dir + "/history.sqlite";
-    {
-        history::HistoryStore store(path, {});
-        store.create();
-    }
-    sqlite3* raw = nullptr;
-    sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    const history::Database db(raw);
-    history::execute(raw, "BEGIN");
-    const std::vector<Played>& pool = playedGames();
-    for (int i = 0; i < games; ++i) {
-        const Played& played = pool[static_cast<std::size_t>(i) % pool.size()];
-        history::insertGame(raw, generated(static_cast<std::size_t>(i), played), played.text);
-    }
-    history::execute(raw, "COMMIT");
+    if (testsupport::writeGeneratedHistory(path, static_cast<std::size_t>(games)))
+        std::abort();
     return made.emplace(name, path).first->second;
 }
 
@@ -129,7 +62,7 @@ void addGame(benchmark::State& state)
     // The first game over of a run opens the file and checks it; timed
     // apart, since it is not what every game over costs.
     const auto opened = std::chrono::steady_clock::now();
-    if (store.add(generated(i++, pool.front()), pool.front().text))
+    if (store.add(generatedRecord(i++, pool.front()), pool.front().text))
         state.SkipWithError("the game could not be added");
     state.counters["first_ms"] =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - opened).count();
@@ -137,7 +70,7 @@ void addGame(benchmark::State& state)
     for (auto _ : state) {
         const Played& played = pool[i % pool.size()];
         const auto began = std::chrono::steady_clock::now();
-        if (store.add(generated(i++, played), played.text))
+        if (store.add(generatedRecord(i++, played), played.text))
             state.SkipWithError("the game could not be added");
         took.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count());
