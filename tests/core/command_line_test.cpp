@@ -90,6 +90,13 @@ TEST(CommandLine, ArgumentsComeToWhatTheyAskFor)
     EXPECT_EQ(outcome({"--verify="}), "error: option '--verify' needs a replay file");
     EXPECT_EQ(outcome({"--verify", "a.vxr", "--replay", "b.vxr"}),
               "error: options '--replay' and '--verify' cannot be used together");
+    // The history: printed alone; a game of it is a replay like any other.
+    EXPECT_TRUE(parseCommandLine({"vexel", "--scores-file=s.ini", "--history"}).printHistory);
+    EXPECT_FALSE(parseCommandLine({"vexel"}).printHistory);
+    EXPECT_EQ(parseCommandLine({"vexel", "--verify=game:12"}).verifyFile, "game:12");
+    EXPECT_EQ(outcome({"--history=all"}), "error: option '--history' takes no value");
+    EXPECT_EQ(outcome({"--history", "--replay", "game:1"}),
+              "error: option '--history' cannot be used with '--replay' or '--verify'");
 
     const char* argv[] = {"/usr/games/vexel", "--seed=5"};
     EXPECT_EQ(parseCommandLine(2, argv).toolkitArguments, std::vector<std::string>{"/usr/games/vexel"});
