@@ -230,7 +230,19 @@ std::string helpText(std::string_view defaultScoresPath)
                           "\n"
                           "Keys: Enter pauses and resumes; the arrow keys move the green square;\n"
                           "F10 opens the menus; Ctrl+Q quits.\n"),
-                {defaultScoresPath, std::to_string(DefaultRandom::DefaultSeed)});
+                {defaultScoresPath, std::to_string(DefaultRandom::DefaultSeed)}) +
+           historyHelpText();
+}
+
+std::string historyHelpText()
+{
+    return "\n"
+           "History: every game played, kept in history.sqlite beside the high scores.\n"
+           "  --history           print the top ten of each mode and the totals, and exit\n"
+           "  --replay game:N     watch game N of the history\n"
+           "  --verify game:N     check game N of the history as --verify FILE does\n"
+           "The History menu shows every game, the top tens, the totals and a chart of\n"
+           "your progress, and plays any game again.\n";
 }
 
 std::string versionText(std::string_view version)

@@ -44,6 +44,8 @@ std::optional<std::uint32_t> parseSeed(std::string_view text);
 
 // The default path is shown as it resolves for the person asking.
 std::string helpText(std::string_view defaultScoresPath);
+// The history's part of the help, after the rest.
+std::string historyHelpText();
 std::string versionText(std::string_view version);
 
 } // namespace vexel
