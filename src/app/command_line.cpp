@@ -52,7 +52,7 @@ public:
         if (result_.scoresFile && result_.error.empty())
             refuseFolder(*result_.scoresFile);
         if (result_.printHistory && (result_.replayFile || result_.verifyFile))
-            fail("option '--history' cannot be used with '--replay' or '--verify'");
+            fail(translate("CommandLine", "option '--history' cannot be used with '--replay' or '--verify'"));
 
         if (!result_.error.empty())
             result_.action = CommandLine::Action::Error;
@@ -236,13 +236,16 @@ std::string helpText(std::string_view defaultScoresPath)
 
 std::string historyHelpText()
 {
-    return "\n"
-           "History: every game played, kept in history.sqlite beside the high scores.\n"
-           "  --history           print the top ten of each mode and the totals, and exit\n"
-           "  --replay game:N     watch game N of the history\n"
-           "  --verify game:N     check game N of the history as --verify FILE does\n"
-           "The History menu shows every game, the top tens, the totals and a chart of\n"
-           "your progress, and plays any game again.\n";
+    // A paragraph of its own, so that the rest of the help keeps its
+    // translations.
+    return translate("CommandLine",
+                     "\n"
+                     "History: every game played, kept in history.sqlite beside the high scores.\n"
+                     "  --history           print the top ten of each mode and the totals, and exit\n"
+                     "  --replay game:N     watch game N of the history\n"
+                     "  --verify game:N     check game N of the history as --verify FILE does\n"
+                     "The History menu shows every game, the top tens, the totals and a chart of\n"
+                     "your progress, and plays any game again.\n");
 }
 
 std::string versionText(std::string_view version)

@@ -4,6 +4,7 @@
 #include "replay/replay.h"
 #include "scores/atomic_file.h"
 #include "scores/score_table.h"
+#include "ui/texts.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -89,7 +90,7 @@ std::optional<Problem> HistoryStore::checkHeader(sqlite3* db)
     sqlite3_int64 size = 0;
     if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr ||
         file->pMethods == nullptr || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
-        return Problem{Problem::Kind::Unreadable, "the file cannot be looked into"};
+        return Problem{Problem::Kind::Unreadable, translate("History", "the file cannot be looked into")};
     unsigned char header[HeaderBytes] = {};
     const int code = file->pMethods->xRead(file, header, sizeof header, 0);
     if (code != SQLITE_OK && code != SQLITE_IOERR_SHORT_READ)
@@ -214,7 +215,8 @@ std::optional<Problem> HistoryStore::open()
         if (auto upgraded = write({}, {}))
             return upgraded;
     }
-    return Problem{Problem::Kind::Failed, "the history could not be brought up to date"};
+    return Problem{Problem::Kind::Failed,
+                   translate("History", "the history could not be brought up to date")};
 }
 
 std::optional<Problem> HistoryStore::add(const GameRecord& game, const std::string& replayText)
@@ -231,7 +233,8 @@ std::optional<Problem> HistoryStore::write(const GameRecord& game, const std::st
     if (auto problem = connect(true))
         return problem;
     if (!db_)
-        return Problem{Problem::Kind::Failed, "the history went away while it was written"};
+        return Problem{Problem::Kind::Failed,
+                       translate("History", "the history went away while it was written")};
     sqlite3* db = db_.get();
     // IMMEDIATE takes the write lock before anything is read, so that two
     // copies take turns instead of one failing its upgrade from reading.

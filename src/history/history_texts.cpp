@@ -38,15 +38,16 @@ std::string warningBox(const std::string& path, const Problem& problem)
 
 std::string addFailureLine(const std::string& path, const Problem& problem)
 {
-    return fill(translate("History", "vexel: this game is not added to the history: %1"),
+    return "vexel: " +
+           fill(translate("History", "this game is not added to the history: %1"),
                 {describe(path, problem)}) +
            "\n";
 }
 
 std::string readFailureLine(const std::string& path, const Problem& problem)
 {
-    return fill(translate("History", "vexel: the history cannot be read: %1"), {describe(path, problem)}) +
-           "\n";
+    return "vexel: " +
+           fill(translate("History", "the history cannot be read: %1"), {describe(path, problem)}) + "\n";
 }
 
 std::string topTenHeading(bool twoWay)

@@ -1,5 +1,7 @@
 #include "history/problem.h"
 
+#include "ui/texts.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -41,13 +43,14 @@ Inspection inspect(const std::string& path, bool forWriting)
     if (::stat(path.c_str(), &info) != 0) {
         // A link to nothing is the player's, not a place to make a history.
         if (errno == ENOENT && ::lstat(path.c_str(), &info) == 0)
-            inspection.problem = problem(Problem::Kind::Unreadable, "a link to nothing");
+            inspection.problem =
+                problem(Problem::Kind::Unreadable, translate("History", "a link to nothing"));
         else if (errno == ENOENT)
             inspection.missing = true;
         else
             inspection.problem = problem(Problem::Kind::Unreadable, std::strerror(errno));
     } else if (!S_ISREG(info.st_mode)) {
-        inspection.problem = problem(Problem::Kind::Unreadable, "not a regular file");
+        inspection.problem = problem(Problem::Kind::Unreadable, translate("History", "not a regular file"));
     } else if (::access(path.c_str(), R_OK) != 0) {
         inspection.problem = problem(Problem::Kind::Unreadable, std::strerror(errno));
     } else if (forWriting && ::access(path.c_str(), W_OK) != 0) {
@@ -77,14 +80,14 @@ std::optional<Problem> judgeHeader(const unsigned char* header, std::size_t leng
     if (pageSize == 1)
         pageSize = 65536;
     if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0 || fileSize % pageSize != 0)
-        return problem(Problem::Kind::Damaged, "its size does not fit its pages");
+        return problem(Problem::Kind::Damaged, translate("History", "its size does not fit its pages"));
     // The page count is trusted only when the header says it is current,
     // and only with no log waiting to be folded in: while another copy
     // folds it (or after it was killed doing so) the first page may
     // already tell of pages the file does not have yet.
     const bool countValid = !logPending && bigEndian(&header[24], 4) == bigEndian(&header[92], 4);
     if (countValid && bigEndian(&header[28], 4) * pageSize > fileSize)
-        return problem(Problem::Kind::Damaged, "it is shorter than its pages");
+        return problem(Problem::Kind::Damaged, translate("History", "it is shorter than its pages"));
     return std::nullopt;
 }
 
