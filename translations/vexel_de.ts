@@ -156,6 +156,29 @@ gespeichert in
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>die Option &apos;--history&apos; geht nicht mit &apos;--replay&apos; oder &apos;--verify&apos; zusammen</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Verlauf: jedes gespielte Spiel, in history.sqlite neben der Bestenliste.
+  --history           die zehn Besten jedes Modus und die Summen ausgeben
+                      und enden
+  --replay game:N     Spiel N des Verlaufs ansehen
+  --verify game:N     Spiel N des Verlaufs prüfen wie --verify FILE
+Das Menü Verlauf zeigt jedes Spiel, die zehn Besten, die Summen und eine Kurve
+Ihres Fortschritts und spielt jedes Spiel noch einmal ab.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -183,6 +206,112 @@ gespeichert in
 
 4 Seiten: %1 von %2
 2 Seiten: %3 von %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>in die Datei lässt sich nicht hineinsehen</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>der Verlauf konnte nicht auf den neuesten Stand gebracht werden</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>der Verlauf verschwand, während er geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 ist nicht lesbar: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 ist kein Verlauf dieses Spiels.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 ist beschädigt: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>%1 wurde von einer neueren Version des Spiels geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>%1 darf nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>Dieses Spiel konnte nicht in den Verlauf aufgenommen werden.
+
+%1
+Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>dieses Spiel wird nicht in den Verlauf aufgenommen: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>der Verlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>Die zehn Besten – 2 Seiten</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>Die zehn Besten – 4 Seiten</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  Level %3  %4  %5  Spiel %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>noch keine Spiele</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Gespielte Spiele: %1, Spielzeit: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>im Verlauf gibt es kein Spiel %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; bezeichnet kein Spiel des Verlaufs (game:N, N eine ganze Zahl)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>ein Verweis ins Leere</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>seine Größe passt nicht zu seinen Seiten</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>er ist kürzer als seine Seiten</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,29 @@ color del juego. El zoom y Señales aptas para daltónicos se guardan en
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>la opción &apos;--history&apos; no se puede usar con &apos;--replay&apos; ni con &apos;--verify&apos;</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Historial: cada partida jugada, guardada en history.sqlite junto a los récords.
+  --history           mostrar las diez mejores de cada modo y los totales,
+                      y salir
+  --replay game:N     ver la partida N del historial
+  --verify game:N     comprobar la partida N del historial como --verify FILE
+El menú Historial muestra cada partida, las diez mejores, los totales y una
+gráfica de su progreso, y vuelve a reproducir cualquier partida.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -180,6 +203,112 @@ color del juego. El zoom y Señales aptas para daltónicos se guardan en
 
 4 lados: %1 de %2
 2 lados: %3 de %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>no se puede mirar dentro del archivo</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>no se pudo actualizar el historial</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>el historial desapareció mientras se escribía</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 no es un historial de este juego.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 está dañado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>%1 fue escrito por una versión más reciente del juego.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>%1 no se puede escribir.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>No se pudo escribir %1: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>No se pudo añadir esta partida al historial.
+
+%1
+El juego sigue y los récords se conservan; el archivo del historial queda tal cual.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>esta partida no se añade al historial: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>no se puede leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>Las diez mejores – 2 lados</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>Las diez mejores – 4 lados</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  nivel %3  %4  %5  partida %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>todavía no hay partidas</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Partidas jugadas: %1, tiempo de juego: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>no hay ninguna partida %1 en el historial</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; no designa ninguna partida del historial (game:N, N un número entero)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>un enlace a nada</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>su tamaño no cuadra con sus páginas</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>es más corto que sus páginas</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,29 @@ daltoniens sont conservés dans
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>l&apos;option &apos;--history&apos; ne va pas avec &apos;--replay&apos; ou &apos;--verify&apos;</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Historique&#xa0;: chaque partie jouée, gardée dans history.sqlite près des records.
+  --history           afficher les dix meilleures parties de chaque mode et les
+                      totaux, puis quitter
+  --replay game:N     regarder la partie N de l&apos;historique
+  --verify game:N     vérifier la partie N de l&apos;historique comme --verify FILE
+Le menu Historique montre chaque partie, les dix meilleures, les totaux et une
+courbe de vos progrès, et rejoue n&apos;importe quelle partie.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -183,6 +206,112 @@ daltoniens sont conservés dans
 
 4 côtés&#xa0;: %1 par %2
 2 côtés&#xa0;: %3 par %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>impossible de regarder dans le fichier</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>l&apos;historique n&apos;a pas pu être mis à jour</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>l&apos;historique a disparu pendant son écriture</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 n&apos;est pas un historique de ce jeu.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 est endommagé&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>%1 a été écrit par une version plus récente du jeu.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>%1 n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>Cette partie n&apos;a pas pu être ajoutée à l&apos;historique.
+
+%1
+Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historique reste tel quel.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>cette partie n&apos;est pas ajoutée à l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>impossible de lire l&apos;historique&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>Les dix meilleures parties – 2 côtés</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>Les dix meilleures parties – 4 côtés</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  niveau %3  %4  %5  partie %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>aucune partie pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Parties jouées&#xa0;: %1, temps de jeu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>il n&apos;y a pas de partie %1 dans l&apos;historique</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; ne désigne aucune partie de l&apos;historique (game:N, N un nombre entier)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>un lien vers rien</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>sa taille ne correspond pas à ses pages</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>il est plus court que ses pages</translation>
     </message>
 </context>
 <context>

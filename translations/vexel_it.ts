@@ -155,6 +155,30 @@ colore del gioco. Lo zoom e Segnali per daltonici sono salvati in
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>l&apos;opzione &apos;--history&apos; non si può usare con &apos;--replay&apos; o &apos;--verify&apos;</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Cronologia: ogni partita giocata, tenuta in history.sqlite accanto ai record.
+  --history           mostrare le dieci migliori di ogni modalità e i
+                      totali, e uscire
+  --replay game:N     guardare la partita N della cronologia
+  --verify game:N     verificare la partita N della cronologia come --verify
+                      FILE
+Il menu Cronologia mostra ogni partita, le dieci migliori, i totali e un grafico
+dei tuoi progressi, e rigioca qualsiasi partita.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -182,6 +206,112 @@ colore del gioco. Lo zoom e Segnali per daltonici sono salvati in
 
 4 lati: %1 di %2
 2 lati: %3 di %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>impossibile guardare nel file</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>impossibile aggiornare la cronologia</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>la cronologia è sparita mentre veniva scritta</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Impossibile leggere %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 non è una cronologia di questo gioco.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 è danneggiato: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>%1 è stato scritto da una versione più recente del gioco.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>%1 non è scrivibile.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>Impossibile aggiungere questa partita alla cronologia.
+
+%1
+Il gioco continua e i record sono conservati; il file della cronologia resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>questa partita non viene aggiunta alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>impossibile leggere la cronologia: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>Le dieci migliori – 2 lati</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>Le dieci migliori – 4 lati</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  livello %3  %4  %5  partita %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>ancora nessuna partita</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Partite giocate: %1, tempo di gioco: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>nella cronologia non c&apos;è la partita %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; non indica una partita della cronologia (game:N, N un numero intero)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>un collegamento a nulla</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>la sua dimensione non corrisponde alle sue pagine</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>è più corto delle sue pagine</translation>
     </message>
 </context>
 <context>

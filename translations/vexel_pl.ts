@@ -158,6 +158,29 @@ daltonistów są zapisywane w
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>opcji &apos;--history&apos; nie można używać z &apos;--replay&apos; ani &apos;--verify&apos;</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Historia: każda rozegrana gra, przechowywana w history.sqlite obok rekordów.
+  --history           wypisać najlepszą dziesiątkę każdego trybu i podsumowanie,
+                      po czym zakończyć
+  --replay game:N     obejrzeć grę N z historii
+  --verify game:N     sprawdzić grę N z historii tak jak --verify FILE
+Menu Historia pokazuje każdą grę, najlepsze dziesiątki, podsumowanie i wykres
+postępów oraz odtwarza dowolną grę ponownie.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -185,6 +208,112 @@ daltonistów są zapisywane w
 
 4 strony: %1 – %2
 2 strony: %3 – %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>nie można zajrzeć do pliku</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>nie udało się zaktualizować historii</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>historia zniknęła w trakcie zapisu</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Nie można odczytać %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 nie jest historią tej gry.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>Plik %1 jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>Plik %1 jest uszkodzony: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>Plik %1 został zapisany przez nowszą wersję gry.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>Do pliku %1 nie wolno zapisywać.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Nie udało się zapisać %1: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>Nie udało się dodać tej gry do historii.
+
+%1
+Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>ta gra nie zostaje dodana do historii: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>nie można odczytać historii: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>Najlepsza dziesiątka – 2 strony</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>Najlepsza dziesiątka – 4 strony</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  poziom %3  %4  %5  gra %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>jeszcze nie ma gier</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Rozegrane gry: %1, czas gry: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>w historii nie ma gry %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; nie wskazuje gry z historii (game:N, N to liczba całkowita)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>dowiązanie donikąd</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>jego rozmiar nie pasuje do stron</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>jest krótszy niż jego strony</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,28 @@ jogo. O zoom e Sinais para daltônicos são guardados em
   %1
 </translation>
     </message>
+    <message>
+        <source>option &apos;--history&apos; cannot be used with &apos;--replay&apos; or &apos;--verify&apos;</source>
+        <translation>a opção &apos;--history&apos; não pode ser usada com &apos;--replay&apos; ou &apos;--verify&apos;</translation>
+    </message>
+    <message>
+        <source>
+History: every game played, kept in history.sqlite beside the high scores.
+  --history           print the top ten of each mode and the totals, and exit
+  --replay game:N     watch game N of the history
+  --verify game:N     check game N of the history as --verify FILE does
+The History menu shows every game, the top tens, the totals and a chart of
+your progress, and plays any game again.
+</source>
+        <translation>
+Histórico: cada partida jogada, guardada em history.sqlite ao lado dos recordes.
+  --history           mostrar as dez melhores de cada modo e os totais, e sair
+  --replay game:N     assistir à partida N do histórico
+  --verify game:N     verificar a partida N do histórico como --verify FILE
+O menu Histórico mostra cada partida, as dez melhores, os totais e um gráfico
+do seu progresso, e reproduz qualquer partida de novo.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -181,6 +203,112 @@ jogo. O zoom e Sinais para daltônicos são guardados em
 
 4 lados: %1 de %2
 2 lados: %3 de %4</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>the file cannot be looked into</source>
+        <translation>não é possível examinar o arquivo</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date</source>
+        <translation>não foi possível atualizar o histórico</translation>
+    </message>
+    <message>
+        <source>the history went away while it was written</source>
+        <translation>o histórico sumiu enquanto era gravado</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>Não é possível ler %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of this game.</source>
+        <translation>%1 não é um histórico deste jogo.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged.</source>
+        <translation>%1 está danificado.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2.</source>
+        <translation>%1 está danificado: %2.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of the game.</source>
+        <translation>%1 foi gravado por uma versão mais recente do jogo.</translation>
+    </message>
+    <message>
+        <source>%1 may not be written.</source>
+        <translation>%1 não pode ser gravado.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2.</source>
+        <translation>Não foi possível gravar %1: %2.</translation>
+    </message>
+    <message>
+        <source>This game could not be added to the history.
+
+%1
+The game goes on and the high scores are kept; the history file is left as it is.</source>
+        <translation>Não foi possível adicionar esta partida ao histórico.
+
+%1
+O jogo continua e os recordes são mantidos; o arquivo do histórico fica como está.</translation>
+    </message>
+    <message>
+        <source>this game is not added to the history: %1</source>
+        <translation>esta partida não é adicionada ao histórico: %1</translation>
+    </message>
+    <message>
+        <source>the history cannot be read: %1</source>
+        <translation>não é possível ler o histórico: %1</translation>
+    </message>
+    <message>
+        <source>2-way top ten</source>
+        <translation>As dez melhores – 2 lados</translation>
+    </message>
+    <message>
+        <source>4-way top ten</source>
+        <translation>As dez melhores – 4 lados</translation>
+    </message>
+    <message>
+        <source>%1. %2  level %3  %4  %5  game %6</source>
+        <comment>one line of the top ten: rank, score, level, holder, date and time, game number</comment>
+        <translation>%1. %2  nível %3  %4  %5  partida %6</translation>
+    </message>
+    <message>
+        <source>no games yet</source>
+        <translation>nenhuma partida ainda</translation>
+    </message>
+    <message>
+        <source>Games played: %1, time played: %2</source>
+        <translation>Partidas jogadas: %1, tempo de jogo: %2</translation>
+    </message>
+    <message>
+        <source>there is no game %1 in the history</source>
+        <translation>não há partida %1 no histórico</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not name a game of the history (game:N, N a whole number)</source>
+        <translation>&apos;%1&apos; não indica uma partida do histórico (game:N, N um número inteiro)</translation>
+    </message>
+    <message>
+        <source>a link to nothing</source>
+        <translation>um link para nada</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>its size does not fit its pages</source>
+        <translation>o tamanho não bate com as páginas</translation>
+    </message>
+    <message>
+        <source>it is shorter than its pages</source>
+        <translation>é mais curto que as páginas</translation>
     </message>
 </context>
 <context>
