@@ -7,6 +7,7 @@
 #include "ui/texts.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -36,6 +37,22 @@ std::optional<std::int64_t> single(sqlite3* db, const char* sql, int* code)
         return std::nullopt;
     *code = SQLITE_OK;
     return sqlite3_column_int64(raw, 0);
+}
+
+// The file alone, read as it stands: for a history no one may write, in a
+// folder where SQLite cannot make the index a log needs.
+std::string frozenUri(const std::string& path)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char ch : path) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (std::isalnum(byte) || std::strchr("/._~-", ch) != nullptr)
+            uri += ch;
+        else
+            uri += {'%', Hex[byte >> 4], Hex[byte & 15]};
+    }
+    return uri + "?immutable=1";
 }
 
 } // namespace
@@ -117,9 +134,14 @@ std::optional<Problem> HistoryStore::connect(bool forWriting)
         // writer has been told above.
         writable_ = forWriting || ::access(path_.c_str(), W_OK) == 0;
         sqlite3* raw = nullptr;
-        const int code = sqlite3_open_v2(
-            path_.c_str(), &raw,
-            (writable_ ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX, nullptr);
+        const int code =
+            frozen_ && !writable_
+                ? sqlite3_open_v2(frozenUri(path_).c_str(), &raw,
+                                  SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr)
+                : sqlite3_open_v2(path_.c_str(), &raw,
+                                  (writable_ ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) |
+                                      SQLITE_OPEN_NOMUTEX,
+                                  nullptr);
         Database db(raw);
         if (code != SQLITE_OK)
             return problemFrom(raw, code);
@@ -194,18 +216,26 @@ std::optional<Problem> HistoryStore::checkWhole()
 
 std::optional<Problem> HistoryStore::open()
 {
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        if (auto problem = connect(false))
-            return problem;
-        if (!db_)
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        std::optional<Problem> problem = connect(false);
+        if (!problem && !db_)
             return std::nullopt;
         bool older = false;
-        std::optional<Problem> problem = execute(db_.get(), "BEGIN");
-        if (!problem)
-            problem = checkLayout(&older);
-        if (!problem && !older)
-            problem = checkWhole();
-        execute(db_.get(), "COMMIT");
+        if (!problem) {
+            problem = execute(db_.get(), "BEGIN");
+            if (!problem)
+                problem = checkLayout(&older);
+            if (!problem && !older)
+                problem = checkWhole();
+            execute(db_.get(), "COMMIT");
+        }
+        if (problem && problem->kind == Problem::Kind::ReadOnly && !writable_ && !frozen_) {
+            // SQLite could not make what reading the log takes: read the
+            // file as it stands instead.
+            frozen_ = true;
+            db_.reset();
+            continue;
+        }
         if (problem || older)
             db_.reset();
         if (problem || !older)

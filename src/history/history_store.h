@@ -71,6 +71,8 @@ private:
     dev_t device_ = 0;
     ino_t inode_ = 0;
     bool writable_ = false;
+    // Read without the log: see open().
+    bool frozen_ = false;
     bool checkedWhole_ = false;
 };
 
