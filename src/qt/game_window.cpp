@@ -82,6 +82,14 @@ void GameWindow::buildMenus()
     // A top-level item with no menu of its own: a click acts at once.
     highScores_ = menuBar()->addAction(QCoreApplication::translate("Menu", "High Scores"));
     connect(highScores_, &QAction::triggered, this, [this] { delivered(gate_.highScoresMenu()); });
+    // The history is the window's, not the game's: the game never hears
+    // of it but for the pause the Options menu makes too.
+    history_ = menuBar()->addAction(tr("History"));
+    history_->setVisible(false);
+    connect(history_, &QAction::triggered, this, [this] {
+        lookedAway();
+        emit historyChosen();
+    });
 }
 
 void GameWindow::attach(FormEvents& events, const Scene& scene)

@@ -61,6 +61,8 @@ public:
     QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
     QAction* highScoresAction() const { return highScores_; }
     ViewControls& view() { return *view_; }
+    // "History", after High Scores; hidden until a history is offered.
+    QAction* historyAction() const { return history_; }
     const QTimer& frameTimer() const { return frame_; }
 
     // Notifications handed to the game, and those dropped because it was busy.
@@ -84,6 +86,8 @@ public:
 signals:
     // After each tick the game has handled.
     void tickDelivered();
+    // History was chosen; a running game has been paused first.
+    void historyChosen();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -124,6 +128,7 @@ private:
     QAction* highScores_ = nullptr;
     ViewControls* view_ = nullptr;
     const GameState* described_ = nullptr;
+    QAction* history_ = nullptr;
     QTimer frame_;
     std::string caption_;
     QDialog* openDialog_ = nullptr;

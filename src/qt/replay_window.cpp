@@ -6,7 +6,10 @@
 #include "replay/replay_files.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QMessageBox>
+
+#include <memory>
 
 namespace vexel::qt {
 
@@ -31,6 +34,62 @@ int tellUnwatchable(const std::string& text, bool nothingYet)
     fitTitle(box);
     box.exec();
     return replay::VerifyUnreadable;
+}
+
+namespace {
+
+// One replay watched beside the game: its own copy of the replay, the
+// game that plays it, and its window. Members go in reverse order, the
+// window last, so nothing outlives what it points to.
+class SecondWindow final : public QObject {
+public:
+    SecondWindow(const replay::Replay& replay, QWidget& owner, bool autoPause)
+        : QObject(&owner), window_(std::make_unique<GameWindow>()), replay_(replay),
+          playback_(replay_, window_.get()), viewer_(playback_, *window_, [this] { window_->close(); })
+    {
+        window_->setWindowIcon(owner.windowIcon());
+        window_->setAutoPause(autoPause);
+        // Only the game's own window ends the program when it closes.
+        window_->setAttribute(Qt::WA_QuitOnClose, false);
+        window_->installEventFilter(this);
+        window_->attach(viewer_, playback_.scene());
+        window_->loadAndShow();
+    }
+
+    ~SecondWindow() override
+    {
+        // Off the screen while the replay it shows is still whole, so that
+        // nothing the window system says on the way reaches a game half gone.
+        window_->removeEventFilter(this);
+        window_->hide();
+    }
+    SecondWindow(const SecondWindow&) = delete;
+    SecondWindow& operator=(const SecondWindow&) = delete;
+
+    GameWindow& window() { return *window_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Deleted once back in the event loop: the close may come from
+        // inside the replay's own tick.
+        if (watched == window_.get() && event->type() == QEvent::Close)
+            deleteLater();
+        return false;
+    }
+
+private:
+    std::unique_ptr<GameWindow> window_;
+    replay::Replay replay_;
+    replay::Playback playback_;
+    replay::Viewer viewer_;
+};
+
+} // namespace
+
+GameWindow* openReplayWindow(const replay::Replay& replay, QWidget& owner, bool autoPause)
+{
+    return &(new SecondWindow(replay, owner, autoPause))->window();
 }
 
 } // namespace vexel::qt

@@ -1,0 +1,36 @@
+#include "qt/history_text.h"
+
+#include "app/window_definition.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+namespace vexel::qt {
+
+QString localDateTime(std::int64_t utcSeconds)
+{
+    return QDateTime::fromSecsSinceEpoch(utcSeconds)
+        .toLocalTime()
+        .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+QString playTime(std::uint64_t ticks)
+{
+    constexpr std::uint64_t TicksPerSecond = 1000 / window::TimerIntervalMs;
+    const std::uint64_t seconds = ticks / TicksPerSecond;
+    const std::uint64_t hours = seconds / 3600, minutes = seconds / 60 % 60, rest = seconds % 60;
+    const auto twoDigits = [](std::uint64_t n) {
+        return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    };
+    if (hours == 0)
+        return QStringLiteral("%1:%2").arg(minutes).arg(twoDigits(rest));
+    return QStringLiteral("%1:%2:%3").arg(hours).arg(twoDigits(minutes), twoDigits(rest));
+}
+
+QString modeName(bool twoWay)
+{
+    return twoWay ? QCoreApplication::translate("vexel::qt::History", "2-Way")
+                  : QCoreApplication::translate("vexel::qt::History", "4-Way");
+}
+
+} // namespace vexel::qt

@@ -1,0 +1,191 @@
+#include "qt/history_window.h"
+
+#include "qt/game_list_model.h"
+#include "qt/game_window.h"
+#include "qt/progress_chart.h"
+#include "qt/replay_window.h"
+#include "replay/replay_format.h"
+#include "scores/atomic_file.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace vexel::qt {
+
+HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPause, QWidget* parent)
+    : QWidget(parent, Qt::Window), source_(source), autoPause_(autoPause)
+{
+    setWindowTitle(tr("Vexel History"));
+    auto* layout = new QVBoxLayout(this);
+    tabs_ = new QTabWidget(this);
+    layout->addWidget(tabs_);
+
+    tabs_->addTab(buildBestTab(), tr("Best Games"));
+    chart_ = new ProgressChart(this);
+    tabs_->addTab(chart_, tr("Progress"));
+
+    model_ = new GameListModel(this);
+    list_ = new QTableView(this);
+    list_->setModel(model_);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list_->verticalHeader()->hide();
+    // Every row as high as the font's line: the view then never measures a
+    // row, however many there are.
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->horizontalHeader()->setSortIndicator(GameListModel::Date, Qt::DescendingOrder);
+    list_->setSortingEnabled(true);
+    tabs_->addTab(list_, tr("All Games"));
+
+    auto* buttons = new QHBoxLayout;
+    watch_ = new QPushButton(tr("Watch"), this);
+    save_ = new QPushButton(tr("Save Replay As…"), this);
+    auto* close = new QPushButton(tr("Close"), this);
+    buttons->addWidget(watch_);
+    buttons->addWidget(save_);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+    connect(watch_, &QPushButton::clicked, this, [this] { watch(chosenGame()); });
+    connect(save_, &QPushButton::clicked, this, [this] { saveReplayAs(chosenGame()); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+
+    // Enter or a double click on a game watches it.
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(topFourWay_), static_cast<QAbstractItemView*>(topTwoWay_),
+          static_cast<QAbstractItemView*>(list_)}) {
+        connect(view, &QAbstractItemView::activated, this, [this] { watch(chosenGame()); });
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, view] {
+            if (view != list_)
+                lastTopTen_ = static_cast<QTableWidget*>(view);
+            chosenChanged();
+        });
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tab != BestTab)
+            loadGames();
+        chosenChanged();
+    });
+    chosenChanged();
+    resize(sizeHint().expandedTo(QSize(720, 480)));
+}
+
+void HistoryWindow::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (painted_)
+        return;
+    painted_ = true;
+    // After this frame is on the screen.
+    QTimer::singleShot(0, this, &HistoryWindow::loadGames);
+}
+
+void HistoryWindow::loadGames()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    const auto games = std::make_shared<const std::vector<history::GameSummary>>(source_.summaries());
+    model_->setGames(games);
+    chart_->setGames(games);
+    list_->resizeColumnsToContents();
+}
+
+std::int64_t HistoryWindow::chosenGame() const
+{
+    switch (tabs_->currentIndex()) {
+    case BestTab:
+        if (lastTopTen_ != nullptr && lastTopTen_->currentRow() >= 0) {
+            if (const QTableWidgetItem* rank = lastTopTen_->item(lastTopTen_->currentRow(), 0))
+                return rank->data(Qt::UserRole).toLongLong();
+        }
+        return 0;
+    case ListTab:
+        return model_->gameId(list_->currentIndex().row());
+    default:
+        return 0;
+    }
+}
+
+void HistoryWindow::chosenChanged()
+{
+    const bool chosen = chosenGame() != 0;
+    watch_->setEnabled(chosen);
+    save_->setEnabled(chosen);
+}
+
+void HistoryWindow::warn(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void HistoryWindow::watch(std::int64_t id)
+{
+    if (id == 0)
+        return;
+    const replay::ReadResult read = replay::readReplay(source_.replayText(id));
+    if (!read.replay) {
+        warn(tr("Game %1 cannot be watched: %2").arg(id).arg(QString::fromStdString(read.error)));
+        return;
+    }
+    // Carried by the game's window, so that it stays when this one closes.
+    QWidget& owner = parentWidget() != nullptr ? *parentWidget() : *this;
+    emit watching(openReplayWindow(*read.replay, owner, autoPause_));
+}
+
+void HistoryWindow::saveReplayAs(std::int64_t id)
+{
+    if (id == 0)
+        return;
+    const std::string text = source_.replayText(id);
+    if (text.empty()) {
+        warn(tr("Game %1 has no replay to save.").arg(id));
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save Replay As"), QDir::home().filePath(QStringLiteral("game-%1.vxr").arg(id)),
+        tr("Vexel replays (*.vxr)"));
+    if (path.isEmpty())
+        return;
+    if (const auto failure = scores::replaceFile(QFile::encodeName(path).toStdString(), text))
+        warn(tr("The replay could not be saved to %1: %2")
+                 .arg(path, QString::fromStdString(scores::describe(*failure))));
+}
+
+void offerHistory(GameWindow& window, const history::HistorySource& source, bool autoPause)
+{
+    window.historyAction()->setVisible(true);
+    auto open = std::make_shared<QPointer<HistoryWindow>>();
+    QObject::connect(&window, &GameWindow::historyChosen, &window, [&window, &source, autoPause, open] {
+        if (open->isNull()) {
+            auto* history = new HistoryWindow(source, autoPause, &window);
+            history->setAttribute(Qt::WA_DeleteOnClose);
+            *open = history;
+        }
+        (*open)->show();
+        (*open)->raise();
+        (*open)->activateWindow();
+    });
+}
+
+} // namespace vexel::qt

@@ -1,0 +1,309 @@
+// The History window over a history kept in memory: what its tables and
+// list show and in which order, the pause it makes on opening, Watch in a
+// window of its own that leaves the game alone, and Save Replay As….
+
+#include "app/form1.h"
+#include "headless/headless_host.h"
+#include "player/caption.h"
+#include "qt/game_list_model.h"
+#include "qt/game_window.h"
+#include "qt/history_window.h"
+#include "replay/recorder.h"
+#include "replay/replay_format.h"
+
+#include "memory_history.h"
+#include "memory_store.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+using vexel::history::GameRecord;
+using vexel::qt::GameListModel;
+using vexel::qt::GameWindow;
+using vexel::qt::HistoryWindow;
+using vexel::testsupport::MemoryHistory;
+
+namespace {
+
+// Two hours east of UTC, with no daylight saving, so that local dates are
+// known exactly.
+constexpr std::int64_t Noon = 1'700'049'600; // 2023-11-15 12:00 UTC
+
+GameRecord game(int score, bool twoWay, std::int64_t minutes, std::string holder = {})
+{
+    GameRecord g;
+    g.score = score;
+    g.level = 1 + score / 10;
+    g.twoWay = twoWay;
+    g.ticks = static_cast<std::uint32_t>(50 * 60 * minutes);
+    g.endedUtc = Noon + 60 * minutes;
+    g.setRecord = !holder.empty();
+    g.holder = std::move(holder);
+    return g;
+}
+
+QStringList rowTexts(const QTableWidget& table, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < table.columnCount(); ++column)
+        texts << (table.item(row, column) ? table.item(row, column)->text() : QStringLiteral("-"));
+    return texts;
+}
+
+// A short game of the real generator, and its replay.
+std::string recordedGame()
+{
+    vexel::GameState state;
+    vexel::HeadlessHost host;
+    vexel::DefaultRandom random(3);
+    vexel::testsupport::MemoryStore records;
+    std::ostringstream diagnostics;
+    vexel::Form1 form(state, host, random, records, diagnostics);
+    std::optional<vexel::replay::Replay> recorded;
+    vexel::replay::Recorder recorder(
+        random, [&](const vexel::replay::Replay& g, bool) { recorded = g; }, diagnostics);
+    host.attach(form);
+    form.record(recorder);
+    host.show();
+    host.pressKey(vexel::keys::Enter);
+    for (int tick = 0; !recorded && tick < 20000; ++tick)
+        host.tick();
+    return recorded ? vexel::replay::writeReplay(*recorded) : std::string();
+}
+
+} // namespace
+
+class HistoryWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void showsTopTensTotalsAndEveryGameInOrder();
+    void openingPausesAndWatchLeavesTheGameAsItWas();
+    void savesTheReplayOfTheChosenGame();
+};
+
+void HistoryWindowTest::initTestCase()
+{
+    qputenv("TZ", "XST-2");
+    tzset();
+}
+
+void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
+{
+    // Twelve four-way games, so that two fall out of the top ten; ties at
+    // 12 and at 7; two two-way games; one record-setter with a name.
+    MemoryHistory history;
+    const int fourWay[] = {7, 12, 3, 12, 20, 1, 7, 9, 15, 2, 4, 8};
+    for (int i = 0; i < 12; ++i)
+        history.add(game(fourWay[i], false, i * 10, fourWay[i] == 20 ? "Zoë" : ""));
+    history.add(game(30, true, 200, "Ann"));
+    history.add(game(5, true, 210));
+
+    HistoryWindow window(history, true);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Vexel History"));
+    QCOMPARE(window.tabs()->currentIndex(), int(HistoryWindow::BestTab));
+
+    const struct {
+        bool twoWay;
+        int row;
+        QStringList texts; // rank, score, level, name, local date and time
+    } tops[] = {
+        {false, 0, {"1", "20", "3", "Zoë", "2023-11-15 14:40"}},
+        {false, 1, {"2", "15", "2", "", "2023-11-15 15:20"}},
+        {false, 2, {"3", "12", "2", "", "2023-11-15 14:10"}}, // the earlier of two 12s
+        {false, 3, {"4", "12", "2", "", "2023-11-15 14:30"}},
+        {false, 5, {"6", "8", "1", "", "2023-11-15 15:50"}},
+        {false, 6, {"7", "7", "1", "", "2023-11-15 14:00"}},
+        {false, 7, {"8", "7", "1", "", "2023-11-15 15:00"}},
+        {false, 9, {"10", "3", "1", "", "2023-11-15 14:20"}},
+        {true, 0, {"1", "30", "4", "Ann", "2023-11-15 17:20"}},
+        {true, 1, {"2", "5", "1", "", "2023-11-15 17:30"}},
+    };
+    QCOMPARE(window.topTen(false)->rowCount(), 10);
+    QCOMPARE(window.topTen(true)->rowCount(), 2);
+    for (const auto& [twoWay, row, texts] : tops)
+        QCOMPARE(rowTexts(*window.topTen(twoWay), row), texts);
+
+    const QStringList totals[] = {
+        {"4-Way", "12", "20", "8.3"},
+        {"2-Way", "2", "30", "17.5"},
+        {"Both", "14", "30", "9.6"},
+    };
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(rowTexts(*window.totals(), row), totals[row]);
+    // 0 + 10 + ... + 110 minutes, then 200 and 210: 1070 minutes.
+    QCOMPARE(window.timePlayed()->text(), QStringLiteral("Time played: 17:50:00"));
+
+    // Every game is read once, after the window has painted, and only then.
+    QTRY_VERIFY(window.gamesLoaded());
+    QCOMPARE(history.summaryReads, 1);
+    window.tabs()->setCurrentIndex(HistoryWindow::ListTab);
+    QCOMPARE(history.summaryReads, 1);
+    const GameListModel& model = *window.listModel();
+    QCOMPARE(model.rowCount(), 14);
+    // Newest first to begin with, each column in the texts it shows.
+    QCOMPARE(model.index(0, GameListModel::Date).data().toString(), QStringLiteral("2023-11-15 17:30"));
+    QCOMPARE(model.index(0, GameListModel::Mode).data().toString(), QStringLiteral("2-Way"));
+    QCOMPARE(model.index(0, GameListModel::Length).data().toString(), QStringLiteral("3:30:00"));
+    QCOMPARE(model.index(13, GameListModel::Length).data().toString(), QStringLiteral("0:00"));
+    QCOMPARE(model.index(12, GameListModel::Length).data().toString(), QStringLiteral("10:00"));
+
+    const struct {
+        int column;
+        Qt::SortOrder order;
+        QList<qint64> firstIds;
+    } sorts[] = {
+        {GameListModel::Score, Qt::DescendingOrder, {13, 5, 9, 2, 4}}, // ties: earlier first
+        {GameListModel::Score, Qt::AscendingOrder, {6, 10, 3, 11, 14}},
+        {GameListModel::Mode, Qt::DescendingOrder, {13, 14, 1, 2, 3}},
+        {GameListModel::Level, Qt::AscendingOrder, {1, 3, 6, 7, 8}},
+        {GameListModel::Date, Qt::AscendingOrder, {1, 2, 3, 4, 5}},
+    };
+    for (const auto& [column, order, firstIds] : sorts) {
+        window.gameList()->sortByColumn(column, order);
+        QList<qint64> ids;
+        for (int row = 0; row < firstIds.size(); ++row)
+            ids << model.gameId(row);
+        QCOMPARE(ids, firstIds);
+    }
+    // The chosen game stays chosen through a sort.
+    window.gameList()->setCurrentIndex(model.index(3, 0));
+    QCOMPARE(window.chosenGame(), qint64(4));
+    window.gameList()->sortByColumn(GameListModel::Score, Qt::DescendingOrder);
+    QCOMPARE(window.chosenGame(), qint64(4));
+    QCOMPARE(window.gameList()->currentIndex().row(), 4);
+}
+
+void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
+{
+    const std::string replayText = recordedGame();
+    QVERIFY(!replayText.empty());
+    const auto replayed = vexel::replay::readReplay(replayText);
+    QVERIFY(replayed.replay.has_value());
+    MemoryHistory history;
+    history.add(game(replayed.replay->end.score, false, 0), replayText);
+
+    vexel::GameState state;
+    vexel::DefaultRandom random(11);
+    vexel::testsupport::MemoryStore records;
+    std::ostringstream diagnostics;
+    GameWindow window;
+    vexel::Form1 form(state, window, random, records, diagnostics);
+    window.attach(form, form.scene());
+    QVERIFY(!window.historyAction()->isVisible());
+    vexel::qt::offerHistory(window, history, true);
+    window.loadAndShow();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.historyAction()->isVisible());
+
+    // A running game pauses as History opens.
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    QTRY_VERIFY(window.ticksDelivered() >= 5);
+    window.historyAction()->trigger();
+    QVERIFY(!window.timerEnabled());
+    QCOMPARE(window.caption(), vexel::caption::paused(state.score));
+    auto* shown = window.findChild<HistoryWindow*>();
+    QVERIFY(shown != nullptr);
+    QVERIFY(shown->isVisible());
+    // Choosing History again brings back the same window.
+    window.historyAction()->trigger();
+    QCOMPARE(window.findChildren<HistoryWindow*>().size(), 1);
+
+    const unsigned long ticks = window.ticksDelivered();
+    const std::string caption = window.caption();
+    const int square = state.playerRow * 11 + state.playerCol;
+
+    QPointer<GameWindow> watched;
+    connect(shown, &HistoryWindow::watching, [&watched](GameWindow* w) { watched = w; });
+    QTableWidget& top = *shown->topTen(false);
+    top.setFocus();
+    top.setCurrentCell(0, 1);
+    QTest::keyClick(shown->windowHandle(), Qt::Key_Return);
+    QVERIFY(!watched.isNull());
+    QVERIFY(watched.data() != &window);
+    QVERIFY(watched->isVisible());
+    QVERIFY(watched->caption().ends_with(" (replay)"));
+
+    // The replay plays to its end box, then its window goes by itself.
+    QString endText;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&endText] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            endText = box->text();
+            box->accept();
+        }
+    });
+    answer.start(20);
+    QTRY_VERIFY_WITH_TIMEOUT(watched.isNull(), 30000);
+    QVERIFY(endText.contains(QStringLiteral("Final score: %1").arg(replayed.replay->end.score)));
+
+    // The game is where it was, still paused, and still plays.
+    QCOMPARE(window.ticksDelivered(), ticks);
+    QCOMPARE(window.caption(), caption);
+    QCOMPARE(state.playerRow * 11 + state.playerCol, square);
+    QVERIFY(!window.timerEnabled());
+    QVERIFY(window.isVisible());
+    window.activateWindow();
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    QVERIFY(window.timerEnabled());
+}
+
+void HistoryWindowTest::savesTheReplayOfTheChosenGame()
+{
+    MemoryHistory history;
+    history.add(game(4, false, 0), "not a replay but the game's own text\n");
+    history.add(game(9, false, 5));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("kept.vxr"));
+
+    HistoryWindow window(history, true);
+    window.show();
+    QTimer answer;
+    int asked = 0;
+    connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            ++asked;
+            files->selectFile(path);
+            static_cast<QDialog*>(files)->accept(); // QFileDialog hides it
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->accept();
+        }
+    });
+    answer.start(20);
+    const struct {
+        qint64 id;
+        bool written;
+    } cases[] = {{2, false}, {1, true}}; // game 2 has no replay: nothing to save
+    for (const auto& [id, written] : cases) {
+        window.saveReplayAs(id);
+        QCOMPARE(QFile::exists(path), written);
+    }
+    QCOMPARE(asked, 1);
+    std::ifstream in(path.toStdString());
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    QCOMPARE(bytes.str(), history.replayText(1));
+}
+
+QTEST_MAIN(HistoryWindowTest)
+#include "history_window_test.moc"
