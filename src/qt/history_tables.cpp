@@ -1,5 +1,6 @@
 // The History window's first tab: the top ten of each mode and the totals.
 
+#include "history/history_texts.h"
 #include "qt/history_text.h"
 #include "qt/history_window.h"
 
@@ -120,7 +121,8 @@ void HistoryWindow::fillTotals()
         totals_->setItem(row, 3, cell(games == 0 ? QString() : average(mean), true));
         ++row;
     }
-    timePlayed_->setText(tr("Time played: %1").arg(playTime(totals.ticks)));
+    timePlayed_->setText(
+        tr("Time played: %1").arg(QString::fromStdString(history::text::playingTime(totals.ticks))));
 }
 
 } // namespace vexel::qt

@@ -1,17 +1,15 @@
 #include "qt/history_text.h"
 
 #include "app/window_definition.h"
+#include "history/history_texts.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 namespace vexel::qt {
 
 QString localDateTime(std::int64_t utcSeconds)
 {
-    return QDateTime::fromSecsSinceEpoch(utcSeconds)
-        .toLocalTime()
-        .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return QString::fromStdString(history::text::localDateTime(utcSeconds));
 }
 
 QString playTime(std::uint64_t ticks)

@@ -172,20 +172,31 @@ void HistoryWindow::saveReplayAs(std::int64_t id)
                  .arg(path, QString::fromStdString(scores::describe(*failure))));
 }
 
-void offerHistory(GameWindow& window, const history::HistorySource& source, bool autoPause)
+void offerHistory(GameWindow& window, const history::HistorySource& source, bool autoPause,
+                  ReopenHistory reopen)
 {
     window.historyAction()->setVisible(true);
     auto open = std::make_shared<QPointer<HistoryWindow>>();
-    QObject::connect(&window, &GameWindow::historyChosen, &window, [&window, &source, autoPause, open] {
-        if (open->isNull()) {
-            auto* history = new HistoryWindow(source, autoPause, &window);
-            history->setAttribute(Qt::WA_DeleteOnClose);
-            *open = history;
-        }
-        (*open)->show();
-        (*open)->raise();
-        (*open)->activateWindow();
-    });
+    QObject::connect(
+        &window, &GameWindow::historyChosen, &window, [&window, &source, autoPause, open, reopen] {
+            if (open->isNull()) {
+                if (const std::optional<std::string> problem = reopen ? reopen() : std::nullopt) {
+                    QMessageBox box(QMessageBox::Warning, HistoryWindow::tr("Vexel History"),
+                                    HistoryWindow::tr("The history cannot be shown: %1.")
+                                        .arg(QString::fromStdString(*problem)),
+                                    QMessageBox::Ok, &window);
+                    box.setTextFormat(Qt::PlainText);
+                    box.exec();
+                    return;
+                }
+                auto* history = new HistoryWindow(source, autoPause, &window);
+                history->setAttribute(Qt::WA_DeleteOnClose);
+                *open = history;
+            }
+            (*open)->show();
+            (*open)->raise();
+            (*open)->activateWindow();
+        });
 }
 
 } // namespace vexel::qt

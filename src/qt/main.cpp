@@ -3,9 +3,11 @@
 #include "app/game_state.h"
 #include "history/history_command.h"
 #include "history/history_store.h"
+#include "history/history_texts.h"
 #include "history/keeper.h"
 #include "qt/end_on_signals.h"
 #include "qt/game_window.h"
+#include "qt/history_window.h"
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"
@@ -152,6 +154,15 @@ int main(int argc, char* argv[])
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);
+    // The History window reads through a connection of its own, opened
+    // afresh each time the window opens so that it shows the newest games.
+    vexel::history::HistoryStore historyReader(historyPath, {});
+    vexel::qt::offerHistory(
+        window, historyReader, line.autoPause, [&historyReader]() -> std::optional<std::string> {
+            if (const std::optional<vexel::history::Problem> problem = historyReader.open())
+                return historyReader.path() + " " + vexel::history::text::reason(*problem);
+            return std::nullopt;
+        });
     window.loadAndShow();
     // Made at the first start, with the replays kept before it; whatever
     // stands in the way is told at the first game over.
