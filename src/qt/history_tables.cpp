@@ -23,9 +23,19 @@ QTableWidget* readOnlyTable(const QStringList& headers, int rows, QWidget* paren
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->hide();
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
+}
+
+// Tall enough for the given rows without a scroll bar.
+void fitRows(QTableWidget& table, int rows)
+{
+    table.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table.setFixedHeight(table.horizontalHeader()->sizeHint().height() +
+                         rows * table.verticalHeader()->defaultSectionSize() + table.frameWidth() * 2);
 }
 
 QTableWidgetItem* cell(const QString& text, bool number)
@@ -53,23 +63,27 @@ QWidget* HistoryWindow::buildBestTab()
         QTableWidget* table =
             readOnlyTable({tr("Rank"), tr("Score"), tr("Level"), tr("Name"), tr("Date")}, 0, box);
         table->setObjectName(twoWay ? QStringLiteral("topTen2Way") : QStringLiteral("topTen4Way"));
+        fitRows(*table, 10);
         boxLayout->addWidget(table);
         tops->addWidget(box);
         (twoWay ? topTwoWay_ : topFourWay_) = table;
         fillTopTen(*table, twoWay);
     }
-    layout->addLayout(tops, 3);
+    layout->addLayout(tops);
 
     auto* totalsBox = new QGroupBox(tr("Totals"), page);
     auto* totalsLayout = new QVBoxLayout(totalsBox);
     totals_ =
         readOnlyTable({tr("Mode"), tr("Games Played"), tr("Best Score"), tr("Average Score")}, 3, totalsBox);
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
+    totals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    fitRows(*totals_, 3);
     totals_->setFocusPolicy(Qt::NoFocus);
     timePlayed_ = new QLabel(totalsBox);
     totalsLayout->addWidget(totals_);
     totalsLayout->addWidget(timePlayed_);
-    layout->addWidget(totalsBox, 2);
+    layout->addWidget(totalsBox);
+    layout->addStretch();
     fillTotals();
     return page;
 }

@@ -49,7 +49,6 @@ HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPaus
     // row, however many there are.
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    list_->horizontalHeader()->setStretchLastSection(true);
     list_->horizontalHeader()->setSortIndicator(GameListModel::Date, Qt::DescendingOrder);
     list_->setSortingEnabled(true);
     tabs_->addTab(list_, tr("All Games"));

@@ -31,10 +31,12 @@ std::int64_t niceStep(double least)
     }
 }
 
-// What one pixel column shows of one mode.
+// What one pixel column shows of one mode: the average of its games, and
+// the best score so far once they are played.
 struct Column {
-    int low = 0, high = -1;  // no game when high < low
-    std::optional<int> best; // the best so far at the column's last game
+    std::int64_t sum = 0;
+    int games = 0;
+    int best = 0;
 };
 
 } // namespace
@@ -60,93 +62,111 @@ void ProgressChart::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
-    const QFontMetrics metrics = fontMetrics();
     const std::size_t count = games_ ? games_->size() : 0;
     if (count == 0) {
         painter.drawText(rect(), Qt::AlignCenter, tr("No games yet."));
         return;
     }
-
-    // The plot leaves room for the labels on its left and below it, and
-    // for the legend above.
-    const int line = metrics.height();
-    const int yLabelWidth = metrics.horizontalAdvance(QString::number(std::max(bestScore_, 10))) + line / 2;
-    const QRect plot = rect().adjusted(yLabelWidth + line / 2, line * 2, -line, -line * 2);
+    // Everything is measured in lines of the font, so that the chart keeps
+    // its proportions at any font size and scale factor.
+    const int line = fontMetrics().height();
+    const int yLabelWidth =
+        fontMetrics().horizontalAdvance(QString::number(std::max(bestScore_, 10))) + line / 2;
+    // The last label on the axis below is centred on the plot's edge.
+    const int xLabelHalf = fontMetrics().horizontalAdvance(QString::number(count)) / 2 + 2;
+    const QRect plot =
+        rect().adjusted(yLabelWidth + line / 2, line * 5 / 2, -std::max(line, xLabelHalf), -line * 3);
     if (plot.width() < 8 || plot.height() < 8)
         return;
+    drawAxes(painter, plot, yLabelWidth);
+    drawGames(painter, plot);
+    drawLegend(painter, QPoint(plot.left(), line));
+}
 
-    // Axes and labels: a label at least two lines apart vertically and
-    // a few digits apart horizontally.
+double ProgressChart::yFor(const QRect& plot, double score) const
+{
+    return plot.bottom() - score * plot.height() / std::max(bestScore_, 1);
+}
+
+void ProgressChart::drawAxes(QPainter& painter, const QRect& plot, int yLabelWidth) const
+{
+    // Labels at least two lines apart upwards and a few digits apart across.
+    const int line = fontMetrics().height();
     const int top = std::max(bestScore_, 1);
     const std::int64_t yStep = niceStep(top * 2.0 * line / plot.height());
-    const auto yFor = [&](double score) { return plot.bottom() - score * plot.height() / top; };
-    QColor grid = palette().color(QPalette::Mid);
+    const QColor text = palette().color(QPalette::Text);
     for (std::int64_t score = 0; score <= top; score += yStep) {
-        const int y = static_cast<int>(std::lround(yFor(static_cast<double>(score))));
-        painter.setPen(grid);
+        const int y = static_cast<int>(std::lround(yFor(plot, static_cast<double>(score))));
+        painter.setPen(palette().color(QPalette::Midlight));
         painter.drawLine(plot.left(), y, plot.right(), y);
-        painter.setPen(palette().color(QPalette::Text));
+        painter.setPen(text);
         painter.drawText(QRect(0, y - line / 2, yLabelWidth, line), Qt::AlignRight | Qt::AlignVCenter,
                          QString::number(score));
     }
-    const int digitWidth = metrics.horizontalAdvance(QString::number(count));
+    const std::size_t count = games_->size();
+    const int digitWidth = fontMetrics().horizontalAdvance(QString::number(count));
     const std::int64_t xStep = niceStep(static_cast<double>(count) * (digitWidth + line * 2) / plot.width());
-    const auto xFor = [&](double game) {
-        return plot.left() + game * plot.width() / static_cast<double>(count);
-    };
     for (std::int64_t game = 0; game <= static_cast<std::int64_t>(count); game += xStep) {
-        const int x = static_cast<int>(std::lround(xFor(static_cast<double>(game))));
+        const int x = plot.left() + static_cast<int>(game * plot.width() / static_cast<std::int64_t>(count));
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + line / 3);
         painter.drawText(QRect(x - digitWidth, plot.bottom() + line / 3, digitWidth * 2, line),
                          Qt::AlignHCenter, QString::number(game));
     }
-    painter.drawText(QRect(plot.left(), plot.bottom() + line, plot.width(), line), Qt::AlignHCenter,
+    painter.drawText(QRect(plot.left(), plot.bottom() + line * 3 / 2, plot.width(), line), Qt::AlignHCenter,
                      tr("Games played"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
+}
 
-    // The games, column by column: every game falls in exactly one.
-    const int columns = plot.width();
-    std::array<std::vector<Column>, 2> modes{std::vector<Column>(static_cast<std::size_t>(columns)),
-                                             std::vector<Column>(static_cast<std::size_t>(columns))};
-    std::array<int, 2> best{-1, -1};
+void ProgressChart::drawGames(QPainter& painter, const QRect& plot) const
+{
+    // Every game falls in one pixel column. With fewer games than columns
+    // each game has a column of its own and its dot is its score; with
+    // more, a column's dot is the average of its games.
+    const auto columns = static_cast<std::size_t>(plot.width());
+    const std::size_t count = games_->size();
+    std::array<std::vector<Column>, 2> modes{std::vector<Column>(columns), std::vector<Column>(columns)};
+    std::array<int, 2> best{0, 0};
     for (std::size_t i = 0; i < count; ++i) {
         const history::GameSummary& game = (*games_)[i];
         const auto mode = static_cast<std::size_t>(game.twoWay);
-        Column& column = modes[mode][std::min(i * static_cast<std::size_t>(columns) / count,
-                                              static_cast<std::size_t>(columns) - 1)];
-        column.low = column.high < column.low ? game.score : std::min(column.low, game.score);
-        column.high = std::max(column.high, game.score);
+        Column& column = modes[mode][std::min(i * columns / count, columns - 1)];
+        column.sum += game.score;
+        column.games += 1;
         best[mode] = std::max(best[mode], game.score);
         column.best = best[mode];
     }
 
+    const int line = fontMetrics().height();
+    const qreal dot = std::max<qreal>(2.0, line / 4.5);
+    const QColor base = palette().color(QPalette::Base);
     painter.setRenderHint(QPainter::Antialiasing);
-    const qreal dot = std::max<qreal>(1.5, line / 6.0);
     for (std::size_t mode = 0; mode < 2; ++mode) {
         const QColor colour = mode == 0 ? FourWayColour : TwoWayColour;
-        QColor faint = colour;
-        faint.setAlpha(count > static_cast<std::size_t>(columns) ? 150 : 200);
+        // The games paler than the line, mixed with the background rather
+        // than see-through: the raster engine fills opaque shapes cheapest.
+        const auto mix = [](int a, int b) { return (a * 3 + b * 2) / 5; };
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(mix(colour.red(), base.red()), mix(colour.green(), base.green()),
+                                mix(colour.blue(), base.blue())));
         QPainterPath bestLine;
         std::optional<QPointF> last;
-        for (int x = 0; x < columns; ++x) {
-            const Column& column = modes[mode][static_cast<std::size_t>(x)];
-            if (column.high < column.low)
+        for (std::size_t x = 0; x < columns; ++x) {
+            const Column& column = modes[mode][x];
+            if (column.games == 0)
                 continue;
-            const qreal px = plot.left() + x + 0.5;
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(faint);
-            if (column.high == column.low)
-                painter.drawEllipse(QPointF(px, yFor(column.high)), dot, dot);
-            else
-                painter.drawRoundedRect(QRectF(px - dot, yFor(column.high) - dot, dot * 2,
-                                               yFor(column.low) - yFor(column.high) + dot * 2),
-                                        dot, dot);
-            const QPointF at(px, yFor(*column.best));
-            if (!last)
+            const qreal px = plot.left() + static_cast<qreal>(x) + 0.5;
+            painter.drawEllipse(QPointF(px, yFor(plot, static_cast<double>(column.sum) / column.games)), dot,
+                                dot);
+            // The best so far changes seldom: a corner only where it does,
+            // so that the line is a few segments, not one per column.
+            const QPointF at(px, yFor(plot, column.best));
+            if (!last) {
                 bestLine.moveTo(at);
-            else
-                bestLine.lineTo(QPointF(px, last->y())), bestLine.lineTo(at);
+            } else if (at.y() != last->y()) {
+                bestLine.lineTo(QPointF(px, last->y()));
+                bestLine.lineTo(at);
+            }
             last = at;
         }
         if (last)
@@ -155,24 +175,31 @@ void ProgressChart::paintEvent(QPaintEvent*)
         painter.setPen(QPen(colour, std::max<qreal>(2.0, line / 8.0)));
         painter.drawPath(bestLine);
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
 
-    // The legend, above the plot: a dot for a game, a line for the best.
-    int x = plot.left();
-    const int middle = line;
+void ProgressChart::drawLegend(QPainter& painter, QPoint at) const
+{
+    // A dot for the games, a line for the best.
+    const int line = fontMetrics().height();
+    const qreal dot = std::max<qreal>(2.0, line / 4.5);
+    int x = at.x();
+    painter.setRenderHint(QPainter::Antialiasing);
     for (const bool twoWay : {false, true}) {
         const QColor colour = twoWay ? TwoWayColour : FourWayColour;
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
-        painter.drawEllipse(QPointF(x + dot, middle), dot, dot);
+        painter.drawEllipse(QPointF(x + dot, at.y()), dot, dot);
         painter.setPen(QPen(colour, std::max<qreal>(2.0, line / 8.0)));
-        painter.drawLine(QPointF(x + dot * 3, middle), QPointF(x + dot * 3 + line, middle));
+        painter.drawLine(QPointF(x + dot * 3, at.y()), QPointF(x + dot * 3 + line, at.y()));
         x += static_cast<int>(dot * 3) + line + line / 3;
         const QString label = twoWay ? tr("2-Way games, best so far") : tr("4-Way games, best so far");
         painter.setPen(palette().color(QPalette::Text));
-        const int width = metrics.horizontalAdvance(label) + 1;
-        painter.drawText(QRect(x, middle - line / 2, width, line), Qt::AlignVCenter, label);
+        const int width = fontMetrics().horizontalAdvance(label) + 1;
+        painter.drawText(QRect(x, at.y() - line / 2, width, line), Qt::AlignVCenter, label);
         x += width + line;
     }
+    painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
 } // namespace vexel::qt

@@ -8,6 +8,7 @@
 #include "qt/game_list_model.h"
 #include "qt/game_window.h"
 #include "qt/history_window.h"
+#include "qt/progress_chart.h"
 #include "replay/recorder.h"
 #include "replay/replay_format.h"
 
@@ -55,6 +56,18 @@ GameRecord game(int score, bool twoWay, std::int64_t minutes, std::string holder
     g.setRecord = !holder.empty();
     g.holder = std::move(holder);
     return g;
+}
+
+// Pixels of exactly this colour in the widget as it paints itself.
+int pixelsOf(QWidget& widget, const QColor& colour)
+{
+    const QImage image = widget.grab().toImage();
+    int found = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            found += image.pixelColor(x, y) == colour ? 1 : 0;
+    }
+    return found;
 }
 
 QStringList rowTexts(const QTableWidget& table, int row)
@@ -184,6 +197,17 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
             ids << model.gameId(row);
         QCOMPARE(ids, firstIds);
     }
+    // The chart draws each mode's line in its colour at any size; with no
+    // games it draws neither.
+    vexel::qt::ProgressChart& chart = *window.chart();
+    for (const QSize size : {QSize(240, 160), QSize(1200, 800)}) {
+        chart.resize(size);
+        QVERIFY(pixelsOf(chart, vexel::qt::ProgressChart::FourWayColour) > size.width() / 4);
+        QVERIFY(pixelsOf(chart, vexel::qt::ProgressChart::TwoWayColour) > size.width() / 4);
+    }
+    chart.setGames(std::make_shared<const std::vector<vexel::history::GameSummary>>());
+    QCOMPARE(pixelsOf(chart, vexel::qt::ProgressChart::FourWayColour), 0);
+
     // The chosen game stays chosen through a sort.
     window.gameList()->setCurrentIndex(model.index(3, 0));
     QCOMPARE(window.chosenGame(), qint64(4));
