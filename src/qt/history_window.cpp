@@ -181,7 +181,7 @@ void offerHistory(GameWindow& window, const history::HistorySource& source, bool
             if (open->isNull()) {
                 if (const std::optional<std::string> problem = reopen ? reopen() : std::nullopt) {
                     QMessageBox box(QMessageBox::Warning, HistoryWindow::tr("Vexel History"),
-                                    HistoryWindow::tr("The history cannot be shown: %1.")
+                                    HistoryWindow::tr("The history cannot be shown.\n\n%1")
                                         .arg(QString::fromStdString(*problem)),
                                     QMessageBox::Ok, &window);
                     box.setTextFormat(Qt::PlainText);

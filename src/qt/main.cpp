@@ -160,7 +160,7 @@ int main(int argc, char* argv[])
     vexel::qt::offerHistory(
         window, historyReader, line.autoPause, [&historyReader]() -> std::optional<std::string> {
             if (const std::optional<vexel::history::Problem> problem = historyReader.open())
-                return historyReader.path() + " " + vexel::history::text::reason(*problem);
+                return vexel::history::text::describe(historyReader.path(), *problem);
             return std::nullopt;
         });
     window.loadAndShow();

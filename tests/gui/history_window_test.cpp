@@ -233,7 +233,13 @@ void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
     vexel::Form1 form(state, window, random, records, diagnostics);
     window.attach(form, form.scene());
     QVERIFY(!window.historyAction()->isVisible());
-    vexel::qt::offerHistory(window, history, true);
+    // The first opening finds the history unreadable; the later ones read it.
+    int reopened = 0;
+    vexel::qt::offerHistory(window, history, true, [&reopened]() -> std::optional<std::string> {
+        if (++reopened == 1)
+            return "/nowhere/history.sqlite is damaged.";
+        return std::nullopt;
+    });
     window.loadAndShow();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(window.historyAction()->isVisible());
@@ -241,15 +247,26 @@ void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
     // A running game pauses as History opens.
     QTest::keyClick(window.windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(window.ticksDelivered() >= 5);
+    QString warned;
+    QTimer::singleShot(50, [&warned] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            warned = box->text();
+            box->accept();
+        }
+    });
     window.historyAction()->trigger();
     QVERIFY(!window.timerEnabled());
     QCOMPARE(window.caption(), vexel::caption::paused(state.score));
+    QCOMPARE(warned, QStringLiteral("The history cannot be shown.\n\n/nowhere/history.sqlite is damaged."));
+    QVERIFY(window.findChild<HistoryWindow*>() == nullptr);
+    window.historyAction()->trigger();
     auto* shown = window.findChild<HistoryWindow*>();
     QVERIFY(shown != nullptr);
     QVERIFY(shown->isVisible());
     // Choosing History again brings back the same window.
     window.historyAction()->trigger();
     QCOMPARE(window.findChildren<HistoryWindow*>().size(), 1);
+    QCOMPARE(reopened, 2);
 
     const unsigned long ticks = window.ticksDelivered();
     const std::string caption = window.caption();
