@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the release benchmarks with the `bench` preset and runs them all:
 # the tick (with and without recording), checking a long replay, the
-# history at 100 and 100,000 games, painting
-# one frame, the real window's timer, and start-up and peak memory against
-# an empty window and with a translation loaded. Figures print as they come.
+# history at 100 and 100,000 games, painting one frame, the real window's
+# timer, start-up and peak memory against an empty window and with a
+# translation loaded, and the History window over a short and a long
+# history. Figures print as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -39,3 +40,6 @@ echo "== the window's timer over 500 ticks =="
 echo "== start-up and peak memory against an empty window, and in German against English =="
 "$build/bench/vexel_startup_compare" "$build/bin/vexel" "$build/bench/vexel_floor_window" \
     "$build/bench/libvexel_first_paint_probe.so" 21 de_DE.UTF-8
+
+echo "== the History window at 100 and 100,000 games: first paint, full list and chart, repaint, scrolling =="
+"$build/bench/vexel_bench_history_window" 21 2>/dev/null
