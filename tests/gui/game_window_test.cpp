@@ -172,7 +172,7 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
     QCOMPARE(w.frameTimer().interval(), 20);
 
     // Options with its three check items, then High Scores acting at once,
-    // then View.
+    // then History, hidden until a history is offered, then View.
     QStringList menus;
     for (QAction* top : w.menuBar()->actions()) {
         menus << top->text();
@@ -185,9 +185,11 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
         }
     }
     QCOMPARE(menus, QStringList({"Options", "  Show Bad Squares? 10", "  Show Level? 10", "  2-Way? 10",
-                                 "High Scores", "View", "  Zoom In 00", "  Zoom Out 00", "  Actual Size 00",
-                                 "  Full Screen 10", "  Colour-Safe Signals 10"}));
+                                 "High Scores", "History", "View", "  Zoom In 00", "  Zoom Out 00",
+                                 "  Actual Size 00", "  Full Screen 10", "  Colour-Safe Signals 10"}));
     QCOMPARE(w.menuBar()->actions().at(1), w.highScoresAction());
+    QCOMPARE(w.menuBar()->actions().at(2), w.historyAction());
+    QVERIFY(!w.historyAction()->isVisible());
 
     const QImage image = w.board().grab().toImage();
     QCOMPARE(image.pixelColor(10, 10), Black);    // top-left corner: guards only
