@@ -8,6 +8,7 @@
 #include "scores/atomic_file.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -67,15 +68,24 @@ HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPaus
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 
-    // Enter or a double click on a game watches it.
+    // Enter or a double click on a game watches it. Of the two top tens,
+    // the one the player last went to is the one the buttons act on.
     for (QAbstractItemView* view :
          {static_cast<QAbstractItemView*>(topFourWay_), static_cast<QAbstractItemView*>(topTwoWay_),
           static_cast<QAbstractItemView*>(list_)}) {
-        connect(view, &QAbstractItemView::activated, this, [this] { watch(chosenGame()); });
-        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, view] {
+        const auto chose = [this, view] {
             if (view != list_)
                 lastTopTen_ = static_cast<QTableWidget*>(view);
             chosenChanged();
+        };
+        connect(view, &QAbstractItemView::activated, this, [this, chose] {
+            chose();
+            watch(chosenGame());
+        });
+        connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, chose);
+        connect(qApp, &QApplication::focusChanged, view, [view, chose](QWidget*, QWidget* now) {
+            if (now == view)
+                chose();
         });
     }
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {

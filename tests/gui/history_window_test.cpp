@@ -165,6 +165,17 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     // 0 + 10 + ... + 110 minutes, then 200 and 210: 1070 minutes.
     QCOMPARE(window.timePlayed()->text(), QStringLiteral("Time played: 17:50:00"));
 
+    // The buttons act on the top ten the player went to last, by its row
+    // or by the focus alone.
+    QCOMPARE(window.chosenGame(), qint64(0));
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.topTen(true)->setCurrentCell(1, 0);
+    window.topTen(false)->setCurrentCell(0, 0);
+    QCOMPARE(window.chosenGame(), qint64(5));
+    window.topTen(true)->setFocus();
+    QCOMPARE(window.chosenGame(), qint64(14));
+
     // Every game is read once, after the window has painted, and only then.
     QTRY_VERIFY(window.gamesLoaded());
     QCOMPARE(history.summaryReads, 1);
