@@ -120,9 +120,11 @@ void ProgressChart::drawAxes(QPainter& painter, const QRect& plot, int yLabelWid
 
 void ProgressChart::drawGames(QPainter& painter, const QRect& plot) const
 {
-    // Every game falls in one pixel column. With fewer games than columns
-    // each game has a column of its own and its dot is its score; with
-    // more, a column's dot is the average of its games.
+    // Every game falls in one pixel column, the one in the middle of its
+    // stretch of the axis: game N between N - 1 and N games played. With
+    // fewer games than columns each game has a column of its own and its
+    // dot is its score; with more, a column's dot is the average of its
+    // games.
     const auto columns = static_cast<std::size_t>(plot.width());
     const std::size_t count = games_->size();
     std::array<std::vector<Column>, 2> modes{std::vector<Column>(columns), std::vector<Column>(columns)};
@@ -130,7 +132,7 @@ void ProgressChart::drawGames(QPainter& painter, const QRect& plot) const
     for (std::size_t i = 0; i < count; ++i) {
         const history::GameSummary& game = (*games_)[i];
         const auto mode = static_cast<std::size_t>(game.twoWay);
-        Column& column = modes[mode][std::min(i * columns / count, columns - 1)];
+        Column& column = modes[mode][std::min((2 * i + 1) * columns / (2 * count), columns - 1)];
         column.sum += game.score;
         column.games += 1;
         best[mode] = std::max(best[mode], game.score);
