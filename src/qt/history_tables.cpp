@@ -109,6 +109,7 @@ void HistoryWindow::fillTopTen(QTableWidget& table, bool twoWay)
 void HistoryWindow::fillTotals()
 {
     const history::Totals totals = source_.totals();
+    shownGames_ = totals.games;
     const history::ModeTotals& four = totals.fourWay;
     const history::ModeTotals& two = totals.twoWay;
     const std::int64_t both = four.games + two.games;

@@ -118,6 +118,28 @@ void HistoryWindow::loadGames()
     list_->resizeColumnsToContents();
 }
 
+void HistoryWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // The player comes back, perhaps from a game played meanwhile.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refresh();
+}
+
+void HistoryWindow::refresh()
+{
+    if (source_.totals().games == shownGames_)
+        return;
+    fillTopTen(*topFourWay_, false);
+    fillTopTen(*topTwoWay_, true);
+    fillTotals();
+    if (loaded_) {
+        loaded_ = false;
+        loadGames();
+    }
+    chosenChanged();
+}
+
 std::int64_t HistoryWindow::chosenGame() const
 {
     switch (tabs_->currentIndex()) {

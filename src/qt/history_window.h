@@ -39,6 +39,9 @@ public:
 
     // Reads every game into the list and the chart, once.
     void loadGames();
+    // Reads the history again when it has more games than are shown: a
+    // game may have been lost while the window was open.
+    void refresh();
     bool gamesLoaded() const { return loaded_; }
 
     QTabWidget* tabs() const { return tabs_; }
@@ -62,6 +65,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildBestTab();
@@ -83,6 +87,7 @@ private:
     GameListModel* model_ = nullptr;
     QPushButton* watch_ = nullptr;
     QPushButton* save_ = nullptr;
+    std::int64_t shownGames_ = 0;
     bool painted_ = false;
     bool loaded_ = false;
 };

@@ -227,6 +227,20 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     window.gameList()->sortByColumn(GameListModel::Score, Qt::DescendingOrder);
     QCOMPARE(window.chosenGame(), qint64(4));
     QCOMPARE(window.gameList()->currentIndex().row(), 4);
+
+    // A game lost while the window was open shows once the player comes
+    // back to the window.
+    history.add(game(25, false, 300));
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QCOMPARE(model.rowCount(), 14);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(model.rowCount(), 15);
+    QCOMPARE(rowTexts(*window.topTen(false), 0).mid(0, 2), QStringList({"1", "25"}));
+    QCOMPARE(rowTexts(*window.totals(), 2).mid(0, 2), QStringList({"Both", "15"}));
 }
 
 void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
