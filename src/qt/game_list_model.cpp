@@ -2,6 +2,8 @@
 
 #include "qt/history_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <numeric>
 
@@ -91,15 +93,15 @@ QVariant GameListModel::headerData(int section, Qt::Orientation orientation, int
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
     case Date:
-        return tr("Date");
+        return QCoreApplication::translate("HistoryWindow", "Date");
     case Score:
-        return tr("Score");
+        return QCoreApplication::translate("HistoryWindow", "Score");
     case Level:
-        return tr("Level");
+        return QCoreApplication::translate("HistoryWindow", "Level");
     case Mode:
-        return tr("Mode");
+        return QCoreApplication::translate("HistoryWindow", "Mode");
     case Length:
-        return tr("Length");
+        return QCoreApplication::translate("HistoryWindow", "Length");
     default:
         return {};
     }

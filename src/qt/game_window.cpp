@@ -84,7 +84,7 @@ void GameWindow::buildMenus()
     connect(highScores_, &QAction::triggered, this, [this] { delivered(gate_.highScoresMenu()); });
     // The history is the window's, not the game's: the game never hears
     // of it but for the pause the Options menu makes too.
-    history_ = menuBar()->addAction(tr("History"));
+    history_ = menuBar()->addAction(QCoreApplication::translate("Menu", "History"));
     history_->setVisible(false);
     connect(history_, &QAction::triggered, this, [this] {
         lookedAway();

@@ -4,6 +4,7 @@
 #include "qt/history_text.h"
 #include "qt/history_window.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -58,10 +59,15 @@ QWidget* HistoryWindow::buildBestTab()
     auto* layout = new QVBoxLayout(page);
     auto* tops = new QHBoxLayout;
     for (const bool twoWay : {false, true}) {
-        auto* box = new QGroupBox(tr("Top Ten, %1").arg(modeName(twoWay)), page);
+        auto* box = new QGroupBox(
+            QCoreApplication::translate("HistoryWindow", "Top Ten, %1").arg(modeName(twoWay)), page);
         auto* boxLayout = new QVBoxLayout(box);
-        QTableWidget* table =
-            readOnlyTable({tr("Rank"), tr("Score"), tr("Level"), tr("Name"), tr("Date")}, 0, box);
+        QTableWidget* table = readOnlyTable({QCoreApplication::translate("HistoryWindow", "Rank"),
+                                             QCoreApplication::translate("HistoryWindow", "Score"),
+                                             QCoreApplication::translate("HistoryWindow", "Level"),
+                                             QCoreApplication::translate("HistoryWindow", "Name"),
+                                             QCoreApplication::translate("HistoryWindow", "Date")},
+                                            0, box);
         table->setObjectName(twoWay ? QStringLiteral("topTen2Way") : QStringLiteral("topTen4Way"));
         fitRows(*table, 10);
         boxLayout->addWidget(table);
@@ -71,10 +77,13 @@ QWidget* HistoryWindow::buildBestTab()
     }
     layout->addLayout(tops);
 
-    auto* totalsBox = new QGroupBox(tr("Totals"), page);
+    auto* totalsBox = new QGroupBox(QCoreApplication::translate("HistoryWindow", "Totals"), page);
     auto* totalsLayout = new QVBoxLayout(totalsBox);
-    totals_ =
-        readOnlyTable({tr("Mode"), tr("Games Played"), tr("Best Score"), tr("Average Score")}, 3, totalsBox);
+    totals_ = readOnlyTable({QCoreApplication::translate("HistoryWindow", "Mode"),
+                             QCoreApplication::translate("HistoryWindow", "Games Played"),
+                             QCoreApplication::translate("HistoryWindow", "Best Score"),
+                             QCoreApplication::translate("HistoryWindow", "Average Score")},
+                            3, totalsBox);
     totals_->setSelectionMode(QAbstractItemView::NoSelection);
     totals_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     fitRows(*totals_, 3);
@@ -125,7 +134,8 @@ void HistoryWindow::fillTotals()
     } rows[] = {
         {modeName(false), four.games, four.best, four.average},
         {modeName(true), two.games, two.best, two.average},
-        {tr("Both"), totals.games, std::max(four.best, two.best), overall},
+        {QCoreApplication::translate("HistoryWindow", "Both"), totals.games, std::max(four.best, two.best),
+         overall},
     };
     int row = 0;
     for (const auto& [mode, games, best, mean] : rows) {
@@ -136,8 +146,8 @@ void HistoryWindow::fillTotals()
         totals_->setItem(row, 3, cell(games == 0 ? QString() : average(mean), true));
         ++row;
     }
-    timePlayed_->setText(
-        tr("Time played: %1").arg(QString::fromStdString(history::text::playingTime(totals.ticks))));
+    timePlayed_->setText(QCoreApplication::translate("HistoryWindow", "Time played: %1")
+                             .arg(QString::fromStdString(history::text::playingTime(totals.ticks))));
 }
 
 } // namespace vexel::qt

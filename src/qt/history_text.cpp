@@ -27,8 +27,8 @@ QString playTime(std::uint64_t ticks)
 
 QString modeName(bool twoWay)
 {
-    return twoWay ? QCoreApplication::translate("vexel::qt::History", "2-Way")
-                  : QCoreApplication::translate("vexel::qt::History", "4-Way");
+    return twoWay ? QCoreApplication::translate("HistoryWindow", "2-Way")
+                  : QCoreApplication::translate("HistoryWindow", "4-Way");
 }
 
 } // namespace vexel::qt

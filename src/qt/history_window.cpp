@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -29,14 +30,14 @@ namespace vexel::qt {
 HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPause, QWidget* parent)
     : QWidget(parent, Qt::Window), source_(source), autoPause_(autoPause)
 {
-    setWindowTitle(tr("Vexel History"));
+    setWindowTitle(QCoreApplication::translate("HistoryWindow", "Vexel History"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     layout->addWidget(tabs_);
 
-    tabs_->addTab(buildBestTab(), tr("Best Games"));
+    tabs_->addTab(buildBestTab(), QCoreApplication::translate("HistoryWindow", "Best Games"));
     chart_ = new ProgressChart(this);
-    tabs_->addTab(chart_, tr("Progress"));
+    tabs_->addTab(chart_, QCoreApplication::translate("HistoryWindow", "Progress"));
 
     model_ = new GameListModel(this);
     list_ = new QTableView(this);
@@ -52,12 +53,12 @@ HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPaus
     list_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     list_->horizontalHeader()->setSortIndicator(GameListModel::Date, Qt::DescendingOrder);
     list_->setSortingEnabled(true);
-    tabs_->addTab(list_, tr("All Games"));
+    tabs_->addTab(list_, QCoreApplication::translate("HistoryWindow", "All Games"));
 
     auto* buttons = new QHBoxLayout;
-    watch_ = new QPushButton(tr("Watch"), this);
-    save_ = new QPushButton(tr("Save Replay As…"), this);
-    auto* close = new QPushButton(tr("Close"), this);
+    watch_ = new QPushButton(QCoreApplication::translate("HistoryWindow", "Watch"), this);
+    save_ = new QPushButton(QCoreApplication::translate("HistoryWindow", "Save Replay As…"), this);
+    auto* close = new QPushButton(QCoreApplication::translate("HistoryWindow", "Close"), this);
     buttons->addWidget(watch_);
     buttons->addWidget(save_);
     buttons->addStretch();
@@ -176,7 +177,9 @@ void HistoryWindow::watch(std::int64_t id)
         return;
     const replay::ReadResult read = replay::readReplay(source_.replayText(id));
     if (!read.replay) {
-        warn(tr("Game %1 cannot be watched: %2").arg(id).arg(QString::fromStdString(read.error)));
+        warn(QCoreApplication::translate("HistoryWindow", "Game %1 cannot be watched: %2")
+                 .arg(id)
+                 .arg(QString::fromStdString(read.error)));
         return;
     }
     // Carried by the game's window, so that it stays when this one closes.
@@ -190,16 +193,17 @@ void HistoryWindow::saveReplayAs(std::int64_t id)
         return;
     const std::string text = source_.replayText(id);
     if (text.empty()) {
-        warn(tr("Game %1 has no replay to save.").arg(id));
+        warn(QCoreApplication::translate("HistoryWindow", "Game %1 has no replay to save.").arg(id));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Replay As"), QDir::home().filePath(QStringLiteral("game-%1.vxr").arg(id)),
-        tr("Vexel replays (*.vxr)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QCoreApplication::translate("HistoryWindow", "Save Replay As"),
+                                     QDir::home().filePath(QStringLiteral("game-%1.vxr").arg(id)),
+                                     QCoreApplication::translate("HistoryWindow", "Vexel replays (*.vxr)"));
     if (path.isEmpty())
         return;
     if (const auto failure = scores::replaceFile(QFile::encodeName(path).toStdString(), text))
-        warn(tr("The replay could not be saved to %1: %2")
+        warn(QCoreApplication::translate("HistoryWindow", "The replay could not be saved to %1: %2")
                  .arg(path, QString::fromStdString(scores::describe(*failure))));
 }
 
@@ -212,10 +216,11 @@ void offerHistory(GameWindow& window, const history::HistorySource& source, bool
         &window, &GameWindow::historyChosen, &window, [&window, &source, autoPause, open, reopen] {
             if (open->isNull()) {
                 if (const std::optional<std::string> problem = reopen ? reopen() : std::nullopt) {
-                    QMessageBox box(QMessageBox::Warning, HistoryWindow::tr("Vexel History"),
-                                    HistoryWindow::tr("The history cannot be shown.\n\n%1")
-                                        .arg(QString::fromStdString(*problem)),
-                                    QMessageBox::Ok, &window);
+                    QMessageBox box(
+                        QMessageBox::Warning, QCoreApplication::translate("HistoryWindow", "Vexel History"),
+                        QCoreApplication::translate("HistoryWindow", "The history cannot be shown.\n\n%1")
+                            .arg(QString::fromStdString(*problem)),
+                        QMessageBox::Ok, &window);
                     box.setTextFormat(Qt::PlainText);
                     box.exec();
                     return;

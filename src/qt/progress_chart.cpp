@@ -2,6 +2,7 @@
 
 #include "qt/history_text.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -64,7 +65,8 @@ void ProgressChart::paintEvent(QPaintEvent*)
     painter.setPen(palette().color(QPalette::Text));
     const std::size_t count = games_ ? games_->size() : 0;
     if (count == 0) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("No games yet."));
+        painter.drawText(rect(), Qt::AlignCenter,
+                         QCoreApplication::translate("HistoryWindow", "No games yet."));
         return;
     }
     // Everything is measured in lines of the font, so that the chart keeps
@@ -113,7 +115,7 @@ void ProgressChart::drawAxes(QPainter& painter, const QRect& plot, int yLabelWid
                          Qt::AlignHCenter, QString::number(game));
     }
     painter.drawText(QRect(plot.left(), plot.bottom() + line * 3 / 2, plot.width(), line), Qt::AlignHCenter,
-                     tr("Games played"));
+                     QCoreApplication::translate("HistoryWindow", "Games played"));
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 }
@@ -195,7 +197,9 @@ void ProgressChart::drawLegend(QPainter& painter, QPoint at) const
         painter.setPen(QPen(colour, std::max<qreal>(2.0, line / 8.0)));
         painter.drawLine(QPointF(x + dot * 3, at.y()), QPointF(x + dot * 3 + line, at.y()));
         x += static_cast<int>(dot * 3) + line + line / 3;
-        const QString label = twoWay ? tr("2-Way games, best so far") : tr("4-Way games, best so far");
+        const QString label = twoWay
+                                  ? QCoreApplication::translate("HistoryWindow", "2-Way games, best so far")
+                                  : QCoreApplication::translate("HistoryWindow", "4-Way games, best so far");
         painter.setPen(palette().color(QPalette::Text));
         const int width = fontMetrics().horizontalAdvance(label) + 1;
         painter.drawText(QRect(x, at.y() - line / 2, width, line), Qt::AlignVCenter, label);
