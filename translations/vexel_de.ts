@@ -315,6 +315,145 @@ Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bl
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>Die zehn Besten, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Bestes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Durchschnitt</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Beide</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Gespielte Zeit: %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 Seiten</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 Seiten</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – Verlauf</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Beste Spiele</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Wiederholung speichern unter…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>Spiel %1 kann nicht angesehen werden: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>Spiel %1 hat keine Wiederholung zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Wiederholung speichern unter</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Vexel-Wiederholungen (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>Die Wiederholung konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>Der Verlauf kann nicht gezeigt werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Noch keine Spiele.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Gespielte Spiele</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Spiele auf 2 Seiten, bisher bestes</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Spiele auf 4 Seiten, bisher bestes</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -359,6 +498,10 @@ Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bl
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Farbsichere Signale</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,145 @@ El juego sigue y los récords se conservan; el archivo del historial queda tal c
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>Las diez mejores, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Puntuación media</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Tiempo jugado: %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 lados</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 lados</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – Historial</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Mejores partidas</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Guardar repetición como…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>La partida %1 no se puede ver: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>La partida %1 no tiene repetición que guardar.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Guardar repetición como</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Repeticiones de Vexel (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la repetición en %1: %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>No se puede mostrar el historial.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Todavía no hay partidas.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Partidas a 2 lados, mejor hasta entonces</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Partidas a 4 lados, mejor hasta entonces</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -356,6 +495,10 @@ El juego sigue y los récords se conservan; el archivo del historial queda tal c
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Señales aptas para daltónicos</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
     </message>
 </context>
 <context>

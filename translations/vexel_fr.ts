@@ -315,6 +315,145 @@ Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historiq
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>Les dix meilleures parties, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Score moyen</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Temps de jeu : %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 côtés</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 côtés</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – Historique</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Meilleures parties</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Regarder</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Enregistrer le replay sous…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>La partie %1 ne peut pas être regardée : %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>La partie %1 n’a pas de replay à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Enregistrer le replay sous</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Replays Vexel (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>Le replay n’a pas pu être enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>L’historique ne peut pas être affiché.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Aucune partie pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Parties jouées</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Parties à 2 côtés, meilleur jusque-là</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Parties à 4 côtés, meilleur jusque-là</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -359,6 +498,10 @@ Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historiq
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Signaux adaptés aux daltoniens</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
     </message>
 </context>
 <context>

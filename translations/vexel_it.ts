@@ -315,6 +315,145 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>Le dieci migliori, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Miglior punteggio</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Punteggio medio</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Entrambe</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Tempo di gioco: %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 lati</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 lati</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – Cronologia</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Migliori partite</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Tutte le partite</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Guarda</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Salva replay come…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>La partita %1 non si può guardare: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>La partita %1 non ha un replay da salvare.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Salva replay come</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Replay di Vexel (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>Non è stato possibile salvare il replay in %1: %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>Non è possibile mostrare la cronologia.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Ancora nessuna partita.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partite giocate</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Partite a 2 lati, migliore finora</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Partite a 4 lati, migliore finora</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -359,6 +498,10 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Segnali per daltonici</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,145 @@ Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Czas gry</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>Najlepsza dziesiątka, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Imię</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Rozegrane gry</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Najlepszy wynik</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Średni wynik</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Oba</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Czas gry: %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 strony</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 strony</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – historia</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Najlepsze gry</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Postępy</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Wszystkie gry</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Obejrzyj</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Zapisz powtórkę jako…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>Gry %1 nie da się obejrzeć: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>Gra %1 nie ma powtórki do zapisania.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Zapisz powtórkę jako</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Powtórki Vexel (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>Nie udało się zapisać powtórki w %1: %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>Nie można pokazać historii.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Jeszcze nie ma gier.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Rozegrane gry</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Gry na 2 strony, najlepszy dotąd</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Gry na 4 strony, najlepszy dotąd</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -361,6 +500,10 @@ Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Sygnały dla daltonistów</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,145 @@ O jogo continua e os recordes são mantidos; o arquivo do histórico fica como e
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Top Ten, %1</source>
+        <translation>As dez melhores, %1</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totais</translation>
+    </message>
+    <message>
+        <source>Games Played</source>
+        <translation>Partidas jogadas</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Melhor pontuação</translation>
+    </message>
+    <message>
+        <source>Average Score</source>
+        <translation>Pontuação média</translation>
+    </message>
+    <message>
+        <source>Both</source>
+        <translation>Ambos</translation>
+    </message>
+    <message>
+        <source>Time played: %1</source>
+        <translation>Tempo jogado: %1</translation>
+    </message>
+    <message>
+        <source>2-Way</source>
+        <translation>2 lados</translation>
+    </message>
+    <message>
+        <source>4-Way</source>
+        <translation>4 lados</translation>
+    </message>
+    <message>
+        <source>Vexel History</source>
+        <translation>Vexel – Histórico</translation>
+    </message>
+    <message>
+        <source>Best Games</source>
+        <translation>Melhores partidas</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>All Games</source>
+        <translation>Todas as partidas</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Assistir</translation>
+    </message>
+    <message>
+        <source>Save Replay As…</source>
+        <translation>Salvar replay como…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Game %1 cannot be watched: %2</source>
+        <translation>A partida %1 não pode ser assistida: %2</translation>
+    </message>
+    <message>
+        <source>Game %1 has no replay to save.</source>
+        <translation>A partida %1 não tem replay para salvar.</translation>
+    </message>
+    <message>
+        <source>Save Replay As</source>
+        <translation>Salvar replay como</translation>
+    </message>
+    <message>
+        <source>Vexel replays (*.vxr)</source>
+        <translation>Replays do Vexel (*.vxr)</translation>
+    </message>
+    <message>
+        <source>The replay could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar o replay em %1: %2</translation>
+    </message>
+    <message>
+        <source>The history cannot be shown.
+
+%1</source>
+        <translation>Não é possível mostrar o histórico.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No games yet.</source>
+        <translation>Nenhuma partida ainda.</translation>
+    </message>
+    <message>
+        <source>Games played</source>
+        <translation>Partidas jogadas</translation>
+    </message>
+    <message>
+        <source>2-Way games, best so far</source>
+        <translation>Partidas com 2 lados, melhor até então</translation>
+    </message>
+    <message>
+        <source>4-Way games, best so far</source>
+        <translation>Partidas com 4 lados, melhor até então</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>Options</source>
@@ -356,6 +495,10 @@ O jogo continua e os recordes são mantidos; o arquivo do histórico fica como e
     <message>
         <source>Colour-Safe Signals</source>
         <translation>Sinais para daltônicos</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
     </message>
 </context>
 <context>

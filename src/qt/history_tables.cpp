@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -46,9 +47,10 @@ QTableWidgetItem* cell(const QString& text, bool number)
     return item;
 }
 
+// With the decimal sign of the player's language: "8.3", "8,3".
 QString average(double value)
 {
-    return QString::number(value, 'f', 1);
+    return QLocale().toString(value, 'f', 1);
 }
 
 } // namespace
