@@ -90,13 +90,21 @@ void LanguageWindowTest::speaksTheLanguage_data()
     QTest::addColumn<QStringList>("promptButtons");
 
     QTest::newRow("German")
-        << QStringLiteral("de") << QStringList{"Optionen",           "Gefährliche Felder zeigen?",
-                                               "Level zeigen?",      "Nur 2 Seiten?",
-                                               "Bestenliste",        "Ansicht",
-                                               "Vergrößern",         "Verkleinern",
-                                               "Originalgröße",      "",
-                                               "Vollbild",           "",
-                                               "Farbsichere Signale"}
+        << QStringLiteral("de")
+        << QStringList{"Optionen",
+                       "Gefährliche Felder zeigen?",
+                       "Level zeigen?",
+                       "Nur 2 Seiten?",
+                       "Bestenliste",
+                       "Verlauf",
+                       "Ansicht",
+                       "Vergrößern",
+                       "Verkleinern",
+                       "Originalgröße",
+                       "",
+                       "Vollbild",
+                       "",
+                       "Farbsichere Signale"}
         << QStringList{"Vexel: Pause (Enter zum Spielen) mit 0 Punkten",
                        "Vexel: Pause (Enter zum Spielen) mit 1 Punkt",
                        "Vexel: Pause (Enter zum Spielen) mit 2 Punkten",
@@ -115,6 +123,7 @@ void LanguageWindowTest::speaksTheLanguage_data()
                                            "Pokazać poziom?",
                                            "Tylko 2 strony?",
                                            "Rekordy",
+                                           "Historia",
                                            "Widok",
                                            "Powiększ",
                                            "Pomniejsz",
