@@ -36,7 +36,8 @@ history::GameRecord sampleRecord(const replay::Replay& game, bool setRecord, std
 std::string querySql(const std::string& path, const std::string& sql)
 {
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     const history::Database db(raw);
     if (opened != SQLITE_OK)
         return std::string("error: ") + sqlite3_errstr(opened);
