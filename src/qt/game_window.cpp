@@ -145,6 +145,13 @@ void GameWindow::updateDescription()
 {
     if (described_ == nullptr)
         return;
+    // Most ticks change nothing a player is told: the text is only made
+    // again, and announced, when one of its values moved.
+    const std::array<int, 5> now{described_->score, described_->level, timerEnabled() ? 1 : 0,
+                                 described_->playerRow, described_->playerCol};
+    if (now == describedAs_)
+        return;
+    describedAs_ = now;
     // Rows and columns counted from 1, as a player names them.
     const QString text =
         (timerEnabled() ? QCoreApplication::translate(
@@ -155,9 +162,7 @@ void GameWindow::updateDescription()
             .arg(described_->level)
             .arg(described_->playerRow + 1)
             .arg(described_->playerCol + 1);
-    // Every change is announced; ticks that change nothing stay quiet.
-    if (text != board_->accessibleDescription())
-        board_->setAccessibleDescription(text);
+    board_->setAccessibleDescription(text);
 }
 
 void GameWindow::keyPressed(int keyCode, int shift)

@@ -128,6 +128,8 @@ private:
     QAction* highScores_ = nullptr;
     ViewControls* view_ = nullptr;
     const GameState* described_ = nullptr;
+    // What the description last told: score, level, running, row, column.
+    std::array<int, 5> describedAs_{-1, -1, -1, -1, -1};
     QAction* history_ = nullptr;
     QTimer frame_;
     std::string caption_;
