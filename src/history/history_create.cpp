@@ -8,34 +8,11 @@
 #include "scores/atomic_file.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <unistd.h>
 
 namespace vexel::history {
-
-namespace {
-
-constexpr std::chrono::minutes StaleAfter{1};
-
-// What a copy of the game killed while it made the history left behind,
-// once it is old enough that no one is still making it.
-void removeStaleTemporaries(const std::string& folder, const std::string& prefix)
-{
-    std::error_code failed;
-    const auto now = std::filesystem::file_time_type::clock::now();
-    for (const auto& entry : std::filesystem::directory_iterator(folder, failed)) {
-        const std::string name = entry.path().filename().string();
-        std::error_code ignored;
-        if (name.rfind(prefix, 0) == 0 && entry.is_regular_file(ignored) &&
-            now - entry.last_write_time(ignored) > StaleAfter)
-            std::filesystem::remove(entry.path(), ignored);
-    }
-}
-
-} // namespace
 
 std::optional<Problem> HistoryStore::create()
 {
@@ -48,7 +25,7 @@ std::optional<Problem> HistoryStore::create()
     // Made aside and moved in whole, so that no one ever finds half a
     // history at the path, and a file that appears there meanwhile wins.
     const std::string prefix = "." + path_.substr(path_.find_last_of('/') + 1) + ".tmp-";
-    removeStaleTemporaries(folder, prefix);
+    scores::removeStaleTemporaries(folder, path_);
     std::string temp = folder + "/" + prefix + "XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)

@@ -56,27 +56,6 @@ bool isTemporaryOf(std::string_view entry, const std::string& prefix)
            entry.substr(prefix.size()).find_first_not_of(SuffixLetters) == std::string_view::npos;
 }
 
-// A save killed between creating its temporary and renaming it leaves the
-// temporary behind; the next good save clears such leftovers away.
-void removeStaleTemporaries(const std::string& folder, const std::string& path)
-{
-    const std::string prefix = temporaryPrefix(baseOf(path));
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr)
-        return;
-    const time_t now = ::time(nullptr);
-    while (const dirent* entry = ::readdir(dir)) {
-        if (!isTemporaryOf(entry->d_name, prefix))
-            continue;
-        const std::string leftover = folder + "/" + entry->d_name;
-        struct stat info {};
-        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            now - info.st_mtime > StaleSeconds)
-            ::unlink(leftover.c_str());
-    }
-    ::closedir(dir);
-}
-
 // Gives an unnamed temporary file a name beside the target, so that it can
 // be renamed over it.
 int nameTemporary(int fd, const std::string& path, std::string& name)
@@ -98,6 +77,25 @@ int nameTemporary(int fd, const std::string& path, std::string& name)
 }
 
 } // namespace
+
+void removeStaleTemporaries(const std::string& folder, const std::string& path)
+{
+    const std::string prefix = temporaryPrefix(baseOf(path));
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryOf(entry->d_name, prefix))
+            continue;
+        const std::string leftover = folder + "/" + entry->d_name;
+        struct stat info {};
+        if (::lstat(leftover.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            now - info.st_mtime > StaleSeconds)
+            ::unlink(leftover.c_str());
+    }
+    ::closedir(dir);
+}
 
 std::string parentOf(const std::string& path)
 {

@@ -59,6 +59,12 @@ int makeFolders(const std::string& folder);
 // in place. Returns the errno when the lock cannot be had.
 int lockBeside(const std::string& path, std::optional<FileDescriptor>& lock);
 
+// A writer killed between making its temporary (".NAME.tmp-XXXXXX" in
+// folder) and moving it into place leaves it behind; this removes such
+// leftovers of path once they are a minute old, when no writer still
+// running can own them.
+void removeStaleTemporaries(const std::string& folder, const std::string& path);
+
 // Replaces the file at path with bytes, so that at every moment the path
 // holds either the old content or the new, whole: the bytes go into a
 // temporary file in the same folder (".NAME.tmp-XXXXXX", a name no one
