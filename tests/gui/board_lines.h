@@ -3,13 +3,18 @@
 // The board's squares and lines read back from an image of it: what a
 // player sees at any size, one row and one column of pixels at a time.
 
+#include "app/form1.h"
 #include "board/geometry.h"
+#include "qt/game_window.h"
+#include "scores/score_file.h"
 
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <set>
+#include <sstream>
 #include <vector>
 
 namespace vexel::testsupport {
@@ -72,5 +77,25 @@ inline QString unevenness(const QImage& image, QPointF origin, double scale)
         return QStringLiteral("%1 fill widths, %2 line widths").arg(fills.size()).arg(lines.size());
     return {};
 }
+
+// A fresh game in the real window with its records in a folder of its own,
+// shown the way the game starts itself once show() names who hears it.
+struct ShownGame {
+    QTemporaryDir folder;
+    vexel::GameState state;
+    vexel::DefaultRandom random;
+    vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
+    std::ostringstream diagnostics;
+    vexel::qt::GameWindow window;
+    vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+
+    void show(vexel::FormEvents& events)
+    {
+        window.attach(events, form.scene());
+        window.describe(state);
+        window.loadAndShow();
+    }
+    void show() { show(form); }
+};
 
 } // namespace vexel::testsupport

@@ -2,18 +2,12 @@
 // window covers the screen, and the screen's own pixels show the board
 // centred on black with every square one size and every line one width.
 
-#include "app/form1.h"
 #include "board_lines.h"
 #include "qt/board_view.h"
-#include "qt/game_window.h"
-#include "scores/score_file.h"
 #include "view/zoom.h"
 
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <sstream>
 
 class FullScreenTest : public QObject {
     Q_OBJECT
@@ -24,15 +18,9 @@ private slots:
 
 void FullScreenTest::boardFillsTheScreenCrisply()
 {
-    QTemporaryDir folder;
-    vexel::GameState state;
-    vexel::DefaultRandom random;
-    vexel::scores::ScoreFile scoreFile(folder.filePath(QStringLiteral("vexel.ini")).toStdString());
-    std::ostringstream diagnostics;
-    vexel::qt::GameWindow window;
-    vexel::Form1 form(state, window, random, scoreFile, diagnostics);
-    window.attach(form, form.scene());
-    window.loadAndShow();
+    vexel::testsupport::ShownGame game;
+    game.show();
+    vexel::qt::GameWindow& window = game.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
     QTest::keyClick(window.windowHandle(), Qt::Key_F11);
@@ -42,7 +30,6 @@ void FullScreenTest::boardFillsTheScreenCrisply()
     QTRY_COMPARE(window.board().size(), whole.size());
     QTest::qWait(300);
     const QImage shown = screen->grabWindow(0).toImage();
-    const double scale = vexel::view::fullScreenScale(whole.width(), whole.height());
     const QRectF board = window.board().boardRect();
     qInfo("screen %dx%d: board %gx%g at (%g, %g)", whole.width(), whole.height(), board.width(),
           board.height(), board.x(), board.y());
@@ -51,7 +38,8 @@ void FullScreenTest::boardFillsTheScreenCrisply()
         QCOMPARE(shown.pixelColor(corner), QColor(Qt::black));
     QVERIFY(std::abs(board.center().x() - whole.width() / 2.0) <= 1);
     QVERIFY(std::abs(board.center().y() - whole.height() / 2.0) <= 1);
-    const QString uneven = vexel::testsupport::unevenness(shown, board.topLeft(), scale);
+    const QString uneven = vexel::testsupport::unevenness(
+        shown, board.topLeft(), vexel::view::fullScreenScale(whole.width(), whole.height()));
     QVERIFY2(uneven.isEmpty(), qPrintable(uneven));
 
     QTest::keyClick(window.windowHandle(), Qt::Key_Escape);

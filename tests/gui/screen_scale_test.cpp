@@ -3,20 +3,16 @@
 // what a player sees, after Qt has placed the board below the menu bar and
 // clipped and composed every paint.
 
-#include "app/form1.h"
 #include "board/geometry.h"
+#include "board_lines.h"
 #include "qt/board_view.h"
-#include "qt/game_window.h"
-#include "scores/score_file.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -66,15 +62,9 @@ private slots:
 
 void ScreenScaleTest::squaresAndLinesOnTheScreenAreEven()
 {
-    QTemporaryDir folder;
-    vexel::GameState state;
-    vexel::DefaultRandom random;
-    vexel::scores::ScoreFile scoreFile(folder.filePath(QStringLiteral("vexel.ini")).toStdString());
-    std::ostringstream diagnostics;
-    vexel::qt::GameWindow window;
-    vexel::Form1 form(state, window, random, scoreFile, diagnostics);
-    window.attach(form, form.scene());
-    window.loadAndShow();
+    vexel::testsupport::ShownGame game;
+    game.show();
+    vexel::qt::GameWindow& window = game.window;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTRY_VERIFY_WITH_TIMEOUT(window.board().paintCount() > 0, 5000);
     QTest::qWait(200);

@@ -3,13 +3,9 @@
 // screen allows and full screen, the window's geometry and the board's
 // pixels read back, with every key still reaching the game first.
 
-#include "app/form1.h"
-#include "board/geometry.h"
 #include "board_lines.h"
 #include "qt/board_view.h"
-#include "qt/game_window.h"
 #include "qt/view_controls.h"
-#include "scores/score_file.h"
 #include "view/zoom.h"
 
 #include <QAccessible>
@@ -19,10 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <sstream>
 
 using vexel::qt::GameWindow;
 using vexel::testsupport::unevenness;
@@ -38,22 +31,14 @@ struct KeyNotingEvents final : vexel::FormEvents {
     void load() override { game.load(); }
     void keyDown(int keyCode, int shift) override
     {
-        keys.emplace_back(keyCode, shift);
-        game.keyDown(keyCode, shift);
+        game.keyDown(keys.emplace_back(keyCode, shift).first, shift);
     }
     void timer() override { game.timer(); }
     void menu(vexel::MenuItem item) override { game.menu(item); }
     void highScoresMenu() override { game.highScoresMenu(); }
 };
 
-struct Game {
-    QTemporaryDir folder;
-    vexel::GameState state;
-    vexel::DefaultRandom random;
-    vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
-    std::ostringstream diagnostics;
-    GameWindow window;
-    vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+struct Game : vexel::testsupport::ShownGame {
     KeyNotingEvents events{form};
     // A game lost on the way ends in dialogs; whatever opens is accepted.
     QTimer answer;
@@ -65,15 +50,12 @@ struct Game {
                 dialog->accept();
         });
         answer.start(50);
-        window.attach(events, form.scene());
-        window.describe(state);
-        window.loadAndShow();
+        show(events);
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(window.windowHandle(), key, modifiers);
     }
-    QImage screen() { return window.screen()->grabWindow(window.winId()).toImage(); }
 };
 
 } // namespace
@@ -108,12 +90,10 @@ void ViewWindowTest::zoomStepsAndFullScreenKeepTheBoardCrisp()
         {Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier},
         {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier},
     };
-    std::size_t keysSent = 0;
-    for (std::size_t i = 0; i <= vexel::view::ZoomSteps.size(); ++i) {
+    const std::size_t presses = vexel::view::ZoomSteps.size() + 1;
+    for (std::size_t i = 0; i < presses; ++i) {
         const int before = w.board().zoom();
-        const auto [key, modifiers] = zoomIn[i % std::size(zoomIn)];
-        game.key(key, modifiers);
-        ++keysSent;
+        game.key(zoomIn[i % std::size(zoomIn)].first, zoomIn[i % std::size(zoomIn)].second);
         const int step = w.board().zoom();
         QCOMPARE(step, std::min(vexel::view::zoomedIn(before), limit));
         const int extent = vexel::view::windowedExtent(step, ratio);
@@ -124,15 +104,12 @@ void ViewWindowTest::zoomStepsAndFullScreenKeepTheBoardCrisp()
             unevenness(w.board().grab().toImage(), {}, vexel::view::crispScale(step / 100.0 * ratio));
         QVERIFY2(uneven.isEmpty(), qPrintable(QStringLiteral("at %1 %: %2").arg(step).arg(uneven)));
     }
-    QCOMPARE(w.board().zoom(), limit);
     QVERIFY(!w.view().action(Item::ZoomIn)->isEnabled());
 
     // Down one step, then back to the actual size, which is today's board.
     game.key(Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(w.board().zoom(), vexel::view::zoomedOut(limit));
     game.key(Qt::Key_0, Qt::ControlModifier);
-    keysSent += 2;
-    QCOMPARE(w.board().size(), QSize(366, 366));
     QCOMPARE(w.board().grab().toImage(), actual);
 
     // Full screen: the board at the largest crisp size, centred on black,
@@ -140,55 +117,48 @@ void ViewWindowTest::zoomStepsAndFullScreenKeepTheBoardCrisp()
     // in and out neither pauses a running game nor resumes a paused one;
     // the Options menu pauses it, as it always does.
     const QRect screen = w.screen()->geometry();
+    const QSize pixels = screen.size() * ratio;
     game.key(Qt::Key_Return);
-    ++keysSent;
     for (const Qt::Key leave : {Qt::Key_F11, Qt::Key_Escape}) {
-        QVERIFY(w.timerEnabled());
         game.key(Qt::Key_F11);
-        QTRY_VERIFY(w.isFullScreen());
-        QVERIFY(w.timerEnabled());
         QTRY_COMPARE(w.geometry(), screen);
+        QVERIFY(w.isFullScreen() && w.timerEnabled());
         QVERIFY(w.view().action(Item::FullScreen)->isChecked());
         QVERIFY(!w.menuBar()->isVisible());
-        const QSize pixels = screen.size() * ratio;
-        const double scale = vexel::view::fullScreenScale(pixels.width(), pixels.height());
         const QRectF board = w.board().boardRect();
-        QCOMPARE(board.size(), QSizeF(366, 366) * scale / ratio);
         QVERIFY(std::abs(board.center().x() - screen.width() / 2.0) <= 1);
         QVERIFY(std::abs(board.center().y() - screen.height() / 2.0) <= 1);
         const QImage shown = w.grab().toImage();
-        QCOMPARE(shown.pixelColor(2, 2), QColor(Qt::black));
-        QCOMPARE(shown.pixelColor(pixels.width() - 3, pixels.height() / 2), QColor(Qt::black));
-        const QString uneven = unevenness(shown, board.topLeft() * ratio, scale);
+        for (const QPoint& edge : {QPoint(2, 2), QPoint(pixels.width() - 3, pixels.height() / 2)})
+            QCOMPARE(shown.pixelColor(edge), QColor(Qt::black));
+        const QString uneven = unevenness(shown, board.topLeft() * ratio,
+                                          vexel::view::fullScreenScale(pixels.width(), pixels.height()));
         QVERIFY2(uneven.isEmpty(), qPrintable(uneven));
 
         game.key(Qt::Key_F10);
-        QVERIFY(w.menuBar()->isVisible());
         QCOMPARE(QApplication::activePopupWidget(), w.optionsMenu());
+        QVERIFY(w.menuBar()->isVisible());
         QTest::keyClick(w.optionsMenu()->windowHandle(), Qt::Key_Escape);
         QTRY_VERIFY(!w.menuBar()->isVisible());
         QCOMPARE(w.board().boardRect(), board); // the board never moved
 
         QVERIFY(!w.timerEnabled());
         game.key(leave);
-        QTRY_VERIFY(!w.isFullScreen());
         QTRY_COMPARE(w.size(), QSize(366, 366 + menuBar));
-        QVERIFY(w.menuBar()->isVisible());
-        QVERIFY(!w.timerEnabled());
+        QVERIFY(!w.isFullScreen() && w.menuBar()->isVisible() && !w.timerEnabled());
         game.key(Qt::Key_Return);
-        // F11, F10, the key that left and Enter; the Options menu paused
-        // the game as Enter pauses it.
-        keysSent += 5;
     }
 
-    // Every key went to the game first, modifiers on their own as well;
-    // the game moved nothing for them.
-    std::erase_if(game.events.keys, [](const auto& key) { return key.first >= 16 && key.first <= 18; });
-    QCOMPARE(game.events.keys.size(), keysSent);
+    // Every key went to the game first, modifiers on their own as well:
+    // the zoom keys, Enter, and each round's F11, F10, Escape to the menu,
+    // the key that left and Enter. The game moved nothing for them.
+    auto& keys = game.events.keys;
+    std::erase_if(keys, [](const auto& key) { return key.first >= 16 && key.first <= 18; });
+    QCOMPARE(keys.size(), presses + 2 + 1 + 2 * 5);
     QCOMPARE(std::make_pair(game.state.playerRow, game.state.playerCol), std::make_pair(5, 5));
-    QCOMPARE(game.events.keys.front(), std::make_pair(187, 2));
-    QCOMPARE(game.events.keys.back(), std::make_pair(13, 0));
-    QCOMPARE(game.events.keys[game.events.keys.size() - 2], std::make_pair(27, 0));
+    QCOMPARE(keys.front(), std::make_pair(187, 2));
+    QCOMPARE(keys[keys.size() - 2], std::make_pair(27, 0));
+    QCOMPARE(keys.back(), std::make_pair(13, 0));
 }
 
 void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
@@ -198,34 +168,27 @@ void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     vexel::qt::BoardView& board = w.board();
     const QImage plain = board.grab().toImage();
-    // What assistive technology reads: the board's name and description,
-    // and the names of the View menu's items.
+    // What assistive technology reads: the board's name and description.
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&board);
     QVERIFY(reader != nullptr);
     const auto described = [reader] { return reader->text(QAccessible::Description); };
     QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Vexel board"));
     QCOMPARE(described(), QStringLiteral("Score 0, level 1, paused. Your square is in row 6, column 6."));
-    QStringList items;
-    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(w.view().menu());
-    for (int i = 0; menu != nullptr && i < menu->childCount(); ++i)
-        items << menu->child(i)->text(QAccessible::Name);
-    items.removeAll(QString());
-    QCOMPARE(items,
-             QStringList({"Zoom In", "Zoom Out", "Actual Size", "Full Screen", "Colour-Safe Signals"}));
 
     // The player's square keeps its outline and carries a block in the
     // middle; off again, the board is as it was, pixel for pixel.
-    w.view().action(Item::ColourSafe)->trigger();
+    QAction* colourSafe = w.view().action(Item::ColourSafe);
+    colourSafe->trigger();
     const QImage marked = board.grab().toImage();
     const auto device = [&](int client) { return static_cast<int>(client * marked.devicePixelRatio()); };
     QCOMPARE(marked.pixelColor(device(182), device(182)), QColor(Qt::black));
     QCOMPARE(marked.pixelColor(device(173), device(173)), QColor(0, 255, 0));
-    w.view().action(Item::ColourSafe)->trigger();
+    colourSafe->trigger();
     QCOMPARE(board.grab().toImage(), plain);
 
     // At 175 %, with bad squares, the screen built from partial repaints
     // matches a fresh rendering of the whole board.
-    w.view().action(Item::ColourSafe)->trigger();
+    colourSafe->trigger();
     for (int i = 0; i < 3; ++i)
         w.view().action(Item::ZoomIn)->trigger();
     QCOMPARE(board.zoom(), 175);
@@ -238,11 +201,12 @@ void ViewWindowTest::colourSafeSignalsMarkAndRepaintAtAZoom()
     QTRY_VERIFY_WITH_TIMEOUT(w.ticksDelivered() >= 150, 5000);
     game.key(Qt::Key_Return);
     QCOMPARE(game.form.loads(), 1UL); // partial repaints all along, no lost game
-    const QPoint origin = board.mapTo(&w, QPoint(0, 0));
     // The offscreen platform keeps its screen at one pixel per logical
     // pixel whatever ratio it reports; the X server tests cover the others.
     if (board.devicePixelRatioF() == 1)
-        QTRY_COMPARE(game.screen().copy(QRect(origin, board.size())), board.grab().toImage());
+        QTRY_COMPARE(w.screen()->grabWindow(w.winId()).toImage().copy(
+                         QRect(board.mapTo(&w, QPoint(0, 0)), board.size())),
+                     board.grab().toImage());
 }
 
 void ViewWindowTest::settingsComeBackAndAFailedSaveIsToldOnce()
@@ -250,34 +214,25 @@ void ViewWindowTest::settingsComeBackAndAFailedSaveIsToldOnce()
     QTemporaryDir folder;
     const std::string path = folder.filePath(QStringLiteral("vexel/vexel.conf")).toStdString();
     std::ostringstream told;
-    {
-        // The first run finds nothing and keeps every change.
+    // The first run finds nothing and keeps every change; the next starts
+    // where it left off. Then a settings folder that is a file: the game
+    // plays on at the defaults and says once that it cannot keep changes.
+    const struct {
+        std::string where;
+        bool comesBack;
+    } runs[] = {{path, false}, {path, true}, {path + "/vexel.conf", false}};
+    for (const auto& [where, comesBack] : runs) {
+        QVERIFY(told.str().empty());
         Game game;
-        game.window.view().rememberIn(path, told);
-        QCOMPARE(game.window.board().zoom(), 100);
+        game.window.view().rememberIn(where, told);
+        QCOMPARE(game.window.board().zoom(), comesBack ? 125 : 100);
+        QCOMPARE(game.window.board().colourSafe(), comesBack);
+        QCOMPARE(game.window.view().action(Item::ColourSafe)->isChecked(), comesBack);
+        if (comesBack)
+            continue;
         game.key(Qt::Key_Equal, Qt::ControlModifier);
-        game.window.view().action(Item::ColourSafe)->trigger();
-    }
-    {
-        // The next starts where the first left off.
-        Game game;
-        game.window.view().rememberIn(path, told);
         QCOMPARE(game.window.board().zoom(), 125);
-        QVERIFY(game.window.view().action(Item::ColourSafe)->isChecked());
-        QVERIFY(game.window.board().colourSafe());
-    }
-    QVERIFY(told.str().empty());
-    {
-        // A settings folder that is a file: the game plays on at the
-        // defaults and says once that it cannot keep the changes.
-        const std::string blocked =
-            folder.filePath(QStringLiteral("vexel/vexel.conf/vexel.conf")).toStdString();
-        Game game;
-        game.window.view().rememberIn(blocked, told);
-        QCOMPARE(game.window.board().zoom(), 100);
-        game.key(Qt::Key_Equal, Qt::ControlModifier);
-        game.key(Qt::Key_Minus, Qt::ControlModifier);
-        QCOMPARE(game.window.board().zoom(), 100);
+        game.window.view().action(Item::ColourSafe)->trigger();
     }
     const QString lines = QString::fromStdString(told.str());
     QCOMPARE(lines.count(u'\n'), 1);
