@@ -15,38 +15,28 @@ TEST(LanguageTest, TheEnvironmentChoosesAsDesktopProgramsDo)
     using Variables = std::map<std::string, std::string>;
     const std::pair<Variables, const char*> cases[] = {
         {{}, ""},
-        {{{"LANG", "C"}}, ""},
         {{{"LANG", "POSIX"}}, ""},
-        {{{"LANG", "C.UTF-8"}}, ""},
         {{{"LANG", "en_GB.UTF-8"}}, ""},
-        {{{"LANG", "de_DE.UTF-8"}}, "de"},
+        {{{"LANG", "nl_NL.UTF-8"}}, ""},
         {{{"LANG", "de_AT.UTF-8@euro"}}, "de"},
-        {{{"LANG", "pl_PL.UTF-8"}}, "pl"},
-        {{{"LANG", "pt_BR.UTF-8"}}, "pt_BR"},
         // Brazilian Portuguese is the one Portuguese there is.
         {{{"LANG", "pt_PT.UTF-8"}}, "pt_BR"},
-        {{{"LANG", "nl_NL.UTF-8"}}, ""},
         // LC_ALL, then LC_MESSAGES, then LANG; an empty one does not count.
         {{{"LC_ALL", "fr_FR.UTF-8"}, {"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "es_ES.UTF-8"}}, "fr"},
         {{{"LC_ALL", ""}, {"LC_MESSAGES", "it_IT.UTF-8"}, {"LANG", "es_ES.UTF-8"}}, "it"},
         {{{"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}}, ""},
         // LANGUAGE comes first, entry by entry, but not over a plain C.
-        {{{"LANGUAGE", "nl:pl:de"}, {"LANG", "de_DE.UTF-8"}}, "pl"},
+        {{{"LANGUAGE", ":nl:pl:de"}, {"LANG", "de_DE.UTF-8"}}, "pl"},
         {{{"LANGUAGE", "en_US:de"}, {"LANG", "de_DE.UTF-8"}}, ""},
         {{{"LANGUAGE", "nl:sv"}, {"LANG", "it_IT.UTF-8"}}, "it"},
-        {{{"LANGUAGE", "de"}}, ""},
         {{{"LANGUAGE", "de"}, {"LANG", "C.UTF-8"}}, ""},
-        {{{"LANGUAGE", ":pt_BR:"}, {"LANG", "en_US.UTF-8"}}, "pt_BR"},
     };
     for (const auto& [variables, expected] : cases) {
         const Environment environment = [&variables = variables](const char* name) -> const char* {
             const auto found = variables.find(name);
             return found == variables.end() ? nullptr : found->second.c_str();
         };
-        std::string described;
-        for (const auto& [name, value] : variables)
-            described += name + "=" + value + " ";
-        EXPECT_EQ(chooseLanguage(environment, catalogues), expected) << described;
+        EXPECT_EQ(chooseLanguage(environment, catalogues), expected) << testing::PrintToString(variables);
     }
     // Two catalogues of one language leave a third variety of it in English.
     const Environment french = [](const char* name) {
