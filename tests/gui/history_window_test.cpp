@@ -1,17 +1,16 @@
-// The History window over a history kept in memory: what its tables and
-// list show and in which order, the pause it makes on opening, Watch in a
-// window of its own that leaves the game alone, and Save Replay As….
+// The History window over a history kept in memory: its tables, list and
+// chart in order, the pause on opening, Watch leaving the game alone, and
+// Save Replay As….
 
 #include "app/form1.h"
-#include "headless/headless_host.h"
 #include "player/caption.h"
 #include "qt/game_list_model.h"
 #include "qt/game_window.h"
 #include "qt/history_window.h"
 #include "qt/progress_chart.h"
-#include "replay/recorder.h"
 #include "replay/replay_format.h"
 
+#include "history_support.h"
 #include "memory_history.h"
 #include "memory_store.h"
 
@@ -29,7 +28,6 @@
 
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <optional>
 #include <sstream>
 
@@ -71,33 +69,34 @@ int pixelsOf(QWidget& widget, const QColor& colour, int skipRows = 0)
     return found;
 }
 
-QStringList rowTexts(const QTableWidget& table, int row)
+// A row's texts, or with `column` set, that column's texts down the table.
+QStringList texts(const QTableWidget& table, int row, int column = -1)
 {
-    QStringList texts;
-    for (int column = 0; column < table.columnCount(); ++column)
-        texts << (table.item(row, column) ? table.item(row, column)->text() : QStringLiteral("-"));
-    return texts;
+    QStringList found;
+    const int count = column < 0 ? table.columnCount() : table.rowCount();
+    for (int i = 0; i < count; ++i) {
+        const QTableWidgetItem* item = column < 0 ? table.item(row, i) : table.item(i, column);
+        found << (item ? item->text() : QStringLiteral("-"));
+    }
+    return found;
 }
 
-// A short game of the real generator, and its replay.
-std::string recordedGame()
+// Answers every box and file dialog that comes up, noting what they said.
+void answerDialogs(QTimer& timer, QStringList& said)
 {
-    vexel::GameState state;
-    vexel::HeadlessHost host;
-    vexel::DefaultRandom random(3);
-    vexel::testsupport::MemoryStore records;
-    std::ostringstream diagnostics;
-    vexel::Form1 form(state, host, random, records, diagnostics);
-    std::optional<vexel::replay::Replay> recorded;
-    vexel::replay::Recorder recorder(
-        random, [&](const vexel::replay::Replay& g, bool) { recorded = g; }, diagnostics);
-    host.attach(form);
-    form.record(recorder);
-    host.show();
-    host.pressKey(vexel::keys::Enter);
-    for (int tick = 0; !recorded && tick < 20000; ++tick)
-        host.tick();
-    return recorded ? vexel::replay::writeReplay(*recorded) : std::string();
+    QObject::connect(&timer, &QTimer::timeout, [&said] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            said << box->text();
+            box->accept();
+        } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // Straight to the answer: the dialog's own accept waits for
+            // the folder to be read.
+            said << QStringLiteral("file dialog");
+            static_cast<QDialog*>(files)->done(QDialog::Accepted);
+        }
+    });
+    timer.start(20);
 }
 
 } // namespace
@@ -135,34 +134,19 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     QCOMPARE(window.windowTitle(), QStringLiteral("Vexel History"));
     QCOMPARE(window.tabs()->currentIndex(), int(HistoryWindow::BestTab));
 
-    const struct {
-        bool twoWay;
-        int row;
-        QStringList texts; // rank, score, level, name, local date and time
-    } tops[] = {
-        {false, 0, {"1", "20", "3", "Zoë", "2023-11-15 14:40"}},
-        {false, 1, {"2", "15", "2", "", "2023-11-15 15:20"}},
-        {false, 2, {"3", "12", "2", "", "2023-11-15 14:10"}}, // the earlier of two 12s
-        {false, 3, {"4", "12", "2", "", "2023-11-15 14:30"}},
-        {false, 5, {"6", "8", "1", "", "2023-11-15 15:50"}},
-        {false, 6, {"7", "7", "1", "", "2023-11-15 14:00"}},
-        {false, 7, {"8", "7", "1", "", "2023-11-15 15:00"}},
-        {false, 9, {"10", "3", "1", "", "2023-11-15 14:20"}},
-        {true, 0, {"1", "30", "4", "Ann", "2023-11-15 17:20"}},
-        {true, 1, {"2", "5", "1", "", "2023-11-15 17:30"}},
-    };
-    QCOMPARE(window.topTen(false)->rowCount(), 10);
-    QCOMPARE(window.topTen(true)->rowCount(), 2);
-    for (const auto& [twoWay, row, texts] : tops)
-        QCOMPARE(rowTexts(*window.topTen(twoWay), row), texts);
-
-    const QStringList totals[] = {
-        {"4-Way", "12", "20", "8.3"},
-        {"2-Way", "2", "30", "17.5"},
-        {"Both", "14", "30", "9.6"},
-    };
-    for (int row = 0; row < 3; ++row)
-        QCOMPARE(rowTexts(*window.totals(), row), totals[row]);
+    // Rank, score, level, name, local date and time; of two equal scores
+    // the earlier game ranks first.
+    QCOMPARE(texts(*window.topTen(false), 0, 1),
+             QStringList({"20", "15", "12", "12", "9", "8", "7", "7", "4", "3"}));
+    QCOMPARE(texts(*window.topTen(false), 0), QStringList({"1", "20", "3", "Zoë", "2023-11-15 14:40"}));
+    QCOMPARE(texts(*window.topTen(false), 2), QStringList({"3", "12", "2", "", "2023-11-15 14:10"}));
+    QCOMPARE(texts(*window.topTen(false), 3), QStringList({"4", "12", "2", "", "2023-11-15 14:30"}));
+    QCOMPARE(texts(*window.topTen(false), 9), QStringList({"10", "3", "1", "", "2023-11-15 14:20"}));
+    QCOMPARE(texts(*window.topTen(true), 0), QStringList({"1", "30", "4", "Ann", "2023-11-15 17:20"}));
+    QCOMPARE(texts(*window.topTen(true), 1), QStringList({"2", "5", "1", "", "2023-11-15 17:30"}));
+    QCOMPARE(texts(*window.totals(), 0), QStringList({"4-Way", "12", "20", "8.3"}));
+    QCOMPARE(texts(*window.totals(), 1), QStringList({"2-Way", "2", "30", "17.5"}));
+    QCOMPARE(texts(*window.totals(), 2), QStringList({"Both", "14", "30", "9.6"}));
     // 0 + 10 + ... + 110 minutes, then 200 and 210: 1070 minutes.
     QCOMPARE(window.timePlayed()->text(), QStringLiteral("Time played: 17:50:00"));
 
@@ -185,11 +169,12 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     const GameListModel& model = *window.listModel();
     QCOMPARE(model.rowCount(), 14);
     // Newest first to begin with, each column in the texts it shows.
-    QCOMPARE(model.index(0, GameListModel::Date).data().toString(), QStringLiteral("2023-11-15 17:30"));
-    QCOMPARE(model.index(0, GameListModel::Mode).data().toString(), QStringLiteral("2-Way"));
-    QCOMPARE(model.index(0, GameListModel::Length).data().toString(), QStringLiteral("3:30:00"));
-    QCOMPARE(model.index(13, GameListModel::Length).data().toString(), QStringLiteral("0:00"));
-    QCOMPARE(model.index(12, GameListModel::Length).data().toString(), QStringLiteral("10:00"));
+    const auto shown = [&model](int row, int column) { return model.index(row, column).data().toString(); };
+    QCOMPARE(QStringList({shown(0, GameListModel::Date), shown(0, GameListModel::Mode)}),
+             QStringList({"2023-11-15 17:30", "2-Way"}));
+    QCOMPARE(QStringList({shown(0, GameListModel::Length), shown(12, GameListModel::Length),
+                          shown(13, GameListModel::Length)}),
+             QStringList({"3:30:00", "10:00", "0:00"}));
 
     const struct {
         int column;
@@ -239,13 +224,13 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(model.rowCount(), 15);
-    QCOMPARE(rowTexts(*window.topTen(false), 0).mid(0, 2), QStringList({"1", "25"}));
-    QCOMPARE(rowTexts(*window.totals(), 2).mid(0, 2), QStringList({"Both", "15"}));
+    QCOMPARE(texts(*window.topTen(false), 0).mid(0, 2), QStringList({"1", "25"}));
+    QCOMPARE(texts(*window.totals(), 2).mid(0, 2), QStringList({"Both", "15"}));
 }
 
 void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
 {
-    const std::string replayText = recordedGame();
+    const std::string replayText = vexel::testsupport::playedReplay(3);
     QVERIFY(!replayText.empty());
     const auto replayed = vexel::replay::readReplay(replayText);
     QVERIFY(replayed.replay.has_value());
@@ -274,17 +259,13 @@ void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
     // A running game pauses as History opens.
     QTest::keyClick(window.windowHandle(), Qt::Key_Return);
     QTRY_VERIFY(window.ticksDelivered() >= 5);
-    QString warned;
-    QTimer::singleShot(50, [&warned] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            warned = box->text();
-            box->accept();
-        }
-    });
+    QStringList said;
+    QTimer answer;
+    answerDialogs(answer, said);
     window.historyAction()->trigger();
     QVERIFY(!window.timerEnabled());
     QCOMPARE(window.caption(), vexel::caption::paused(state.score));
-    QCOMPARE(warned, QStringLiteral("The history cannot be shown.\n\n/nowhere/history.sqlite is damaged."));
+    QCOMPARE(said, QStringList({"The history cannot be shown.\n\n/nowhere/history.sqlite is damaged."}));
     QVERIFY(window.findChild<HistoryWindow*>() == nullptr);
     window.historyAction()->trigger();
     auto* shown = window.findChild<HistoryWindow*>();
@@ -311,17 +292,9 @@ void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
     QVERIFY(watched->caption().ends_with(" (replay)"));
 
     // The replay plays to its end box, then its window goes by itself.
-    QString endText;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, [&endText] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            endText = box->text();
-            box->accept();
-        }
-    });
-    answer.start(20);
     QTRY_VERIFY_WITH_TIMEOUT(watched.isNull(), 30000);
-    QVERIFY(endText.contains(QStringLiteral("Final score: %1").arg(replayed.replay->end.score)));
+    QCOMPARE(said.size(), 2);
+    QVERIFY(said.last().contains(QStringLiteral("Final score: %1").arg(replayed.replay->end.score)));
 
     // The game is where it was, still paused, and still plays.
     QCOMPARE(window.ticksDelivered(), ticks);
@@ -348,32 +321,17 @@ void HistoryWindowTest::savesTheReplayOfTheChosenGame()
     HistoryWindow window(history, true);
     window.show();
     QTimer answer;
-    int asked = 0;
-    connect(&answer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            ++asked;
-            // The name it suggests, in the home folder. Straight to the
-            // answer: the dialog's own accept waits for the folder to be read.
-            static_cast<QDialog*>(files)->done(QDialog::Accepted);
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            box->accept();
-        }
-    });
-    answer.start(20);
-    const struct {
-        qint64 id;
-        bool written;
-    } cases[] = {{2, false}, {1, true}}; // game 2 has no replay: nothing to save
-    for (const auto& [id, written] : cases) {
-        window.saveReplayAs(id);
-        QCOMPARE(QFile::exists(path), written);
-    }
-    QCOMPARE(asked, 1);
-    std::ifstream in(path.toStdString());
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    QCOMPARE(bytes.str(), history.replayText(1));
+    QStringList said;
+    answerDialogs(answer, said);
+    // Game 2 has no replay: nothing to save, and no file dialog for it.
+    // Game 1's is saved under the name suggested, in the home folder.
+    window.saveReplayAs(2);
+    QVERIFY(!QFile::exists(path));
+    window.saveReplayAs(1);
+    QCOMPARE(said.count(QStringLiteral("file dialog")), 1);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll().toStdString(), history.replayText(1));
     qputenv("HOME", home);
 }
 

@@ -1,7 +1,17 @@
 #include "history_support.h"
+#include "memory_store.h"
+
+#include "app/form1.h"
+#include "headless/headless_host.h"
+#include "replay/recorder.h"
+#include "replay/replay_format.h"
+#include "ui/random_source.h"
 
 #include "history/history_store.h"
 #include "history/sqlite_handle.h"
+
+#include <optional>
+#include <sstream>
 
 namespace vexel::testsupport {
 
@@ -31,6 +41,26 @@ replay::Replay sampleGame(int score, bool twoWay, std::uint32_t ticks, const std
 history::GameRecord sampleRecord(const replay::Replay& game, bool setRecord, std::int64_t ended)
 {
     return history::recordOf(game, setRecord, ended);
+}
+
+std::string playedReplay(std::uint32_t seed)
+{
+    GameState state;
+    HeadlessHost host;
+    DefaultRandom random(seed);
+    MemoryStore records;
+    std::ostringstream diagnostics;
+    Form1 form(state, host, random, records, diagnostics);
+    std::optional<replay::Replay> recorded;
+    replay::Recorder recorder(
+        random, [&](const replay::Replay& game, bool) { recorded = game; }, diagnostics);
+    host.attach(form);
+    form.record(recorder);
+    host.show();
+    host.pressKey(keys::Enter);
+    for (int tick = 0; !recorded && tick < 20000; ++tick)
+        host.tick();
+    return recorded ? replay::writeReplay(*recorded) : std::string();
 }
 
 std::string querySql(const std::string& path, const std::string& sql)
