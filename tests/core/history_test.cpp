@@ -1,6 +1,5 @@
-// The history on a real SQLite file in a scratch folder: the rows a lost
-// game leaves, the top tens and totals read back, the kept replays taken in
-// once, an older layout brought up to date and a newer one left alone.
+// The history on a real SQLite file: rows, top tens and totals read back,
+// kept replays taken in once, older layouts updated, newer ones left alone.
 
 #include "history_support.h"
 #include "scratch_folder.h"
@@ -15,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <sys/stat.h>
+#include <tuple>
 #include <utime.h>
 
 namespace vexel::testsupport {
@@ -81,10 +81,9 @@ TEST(History, EveryLostGameLeavesOneRowWithItsReplay)
             expected.pop_back();
         EXPECT_EQ(line(games[i]), expected);
         EXPECT_EQ(store.replayText(games[i].id), replay::writeReplay(cases[i].game));
-        EXPECT_EQ(summaries[i].id, games[i].id);
-        EXPECT_EQ(summaries[i].score, games[i].score);
-        EXPECT_EQ(summaries[i].ticks, games[i].ticks);
-        EXPECT_EQ(summaries[i].twoWay, games[i].twoWay);
+        const history::GameSummary& s = summaries[i];
+        EXPECT_EQ(std::tie(s.id, s.score, s.ticks, s.twoWay),
+                  std::tie(games[i].id, games[i].score, games[i].ticks, games[i].twoWay));
     }
     EXPECT_EQ(store.replayText(99), "");
 
@@ -116,15 +115,11 @@ TEST(History, TopTensPutTheHigherScoreAndThenTheEarlierGameFirst)
     EXPECT_EQ(ids(store.topTen(false)), "13 2 5 11 17 1 12 18 16 4");
     EXPECT_EQ(ids(store.topTen(true)), "19 3 15 10");
 
-    const history::Totals totals = store.totals();
-    EXPECT_EQ(totals.games, 19);
-    EXPECT_EQ(totals.ticks, 1900U);
-    EXPECT_EQ(totals.fourWay.games, 15);
-    EXPECT_EQ(totals.fourWay.best, 60);
-    EXPECT_DOUBLE_EQ(totals.fourWay.average, 273.0 / 15);
-    EXPECT_EQ(totals.twoWay.games, 4);
-    EXPECT_EQ(totals.twoWay.best, 30);
-    EXPECT_DOUBLE_EQ(totals.twoWay.average, 75.0 / 4);
+    const history::Totals t = store.totals();
+    EXPECT_EQ(std::tie(t.games, t.ticks, t.fourWay.games, t.fourWay.best, t.twoWay.games, t.twoWay.best),
+              std::make_tuple(19, 1900U, 15, 60, 4, 30));
+    EXPECT_DOUBLE_EQ(t.fourWay.average, 273.0 / 15);
+    EXPECT_DOUBLE_EQ(t.twoWay.average, 75.0 / 4);
 }
 
 void keepAs(const std::string& folder, const char* word, const replay::Replay& game, std::time_t modified)
