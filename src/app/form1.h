@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/game_state.h"
+#include "app/moments.h"
 #include "replay/recorder.h"
 #include "ui/random_source.h"
 #include "ui/scene.h"
@@ -49,6 +50,10 @@ public:
     // Every game from the next load on is followed by the recorder, which
     // must outlive the window's handlers.
     void record(replay::Recorder& recorder) { recorder_ = &recorder; }
+    // Told every moment from now on; must outlive the window's handlers.
+    // Listening changes nothing in the game: it plays out tick for tick the
+    // same with or without listeners.
+    void listen(MomentListener& listener) { listeners_.push_back(&listener); }
 
     void Form_Load();
     void Form_KeyDown(int keyCode, int shift);
@@ -85,6 +90,11 @@ private:
     // the diagnostics at once, a warning box at the end of the next game.
     void noteRecordsProblem(bool unreadable, const std::string& error);
     void showRecordsWarnings();
+    void tell(Moment what, int gun = -1)
+    {
+        for (MomentListener* listener : listeners_)
+            listener->moment(what, gun);
+    }
 
     GameState& state_;
     WindowHost& host_;
@@ -96,6 +106,7 @@ private:
     std::set<std::string> toldProblems_;
     std::vector<std::string> pendingWarnings_;
     replay::Recorder* recorder_ = nullptr;
+    std::vector<MomentListener*> listeners_;
 };
 
 } // namespace vexel

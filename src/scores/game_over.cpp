@@ -17,13 +17,16 @@ void Form1::addScore(int points)
     state_.score += points;
     if (state_.score > scores::MaxScore)
         state_.score = scores::MaxScore;
+    const int before = state_.level;
     state_.level = scores::levelForScore(state_.score, state_.level);
+    tell(state_.level > before ? Moment::NewLevel : Moment::Scored);
     // One write, so the title never pairs a score with the wrong level.
     host_.setCaption(caption::runningWithLevel(state_.score, state_.level, isOn(state_.showLevel)));
 }
 
 void Form1::Lost()
 {
+    tell(Moment::Lost);
     // Another copy of the game may have set records since this game began:
     // the score is measured against what is stored now.
     readScores();
@@ -37,6 +40,7 @@ void Form1::Lost()
         const std::string unnamed =
             scores::withRecord(state_.highScores, record, state_.score, scores::holderName({}));
         storeScores(unnamed, {});
+        tell(Moment::NewRecord);
         const std::string typed = host_.inputBox(
             translate("GameOver", "You lost, but you have set a new high score! What is your name?"),
             "Vexel");

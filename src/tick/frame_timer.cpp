@@ -68,6 +68,7 @@ void Form1::fire(int i)
     ShapeObject& gun = scene_.Gun(static_cast<std::size_t>(i));
     gun.Tag = "0";
     gun.BackColor = ChargeColor[0];
+    tell(Moment::GunFired, i);
 
     // The cursor takes whatever bullet it points at, even one still flying.
     ShapeObject& bullet = scene_.Bullet(static_cast<std::size_t>(state_.nextBullet));
