@@ -4,21 +4,15 @@
 #include "app/window_definition.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
-#include "qt/game_dialog.h"
 #include "qt/key_input.h"
 #include "qt/view_controls.h"
-#include "scores/score_table.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 
 namespace vexel::qt {
 
@@ -111,16 +105,6 @@ void GameWindow::loadAndShow()
     show();
 }
 
-void GameWindow::endProgram()
-{
-    ending_ = true;
-    if (openDialog_ != nullptr)
-        openDialog_->accept();
-    // Leaves every event loop, the dialog's too; the program ends once the
-    // handler that opened the dialog has returned to the main one.
-    QCoreApplication::exit(0);
-}
-
 void GameWindow::reload()
 {
     // The same window stays where it is; only what it holds starts over.
@@ -180,53 +164,6 @@ void GameWindow::keyPressed(int keyCode, int shift)
         view_->key(keyCode, shift);
 }
 
-bool GameWindow::owns(const QWidget* window) const
-{
-    for (; window != nullptr; window = window->parentWidget()) {
-        if (window == this)
-            return true;
-    }
-    return false;
-}
-
-void GameWindow::lookedAway()
-{
-    // The pause Enter makes; a game already paused stays as it is, and
-    // nothing here ever resumes one. While one of the game's dialogs is
-    // open the gate drops it: nothing runs behind a dialog anyway.
-    if (autoPause_ && timerEnabled())
-        delivered(gate_.keyDown(keys::Enter, 0));
-}
-
-void GameWindow::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    // Activation moves to one of the game's dialogs whenever it opens; the
-    // player has looked away only when it moves out of the game.
-    if (event->type() == QEvent::ActivationChange && !owns(QApplication::activeWindow()))
-        lookedAway();
-    else if (event->type() == QEvent::WindowStateChange && isMinimized())
-        lookedAway();
-    if (event->type() == QEvent::WindowStateChange)
-        view_->windowStateChanged();
-}
-
-void GameWindow::showEvent(QShowEvent* event)
-{
-    QMainWindow::showEvent(event);
-    // Only now is the screen known, and with it how far the zoom may go.
-    if (!event->spontaneous())
-        view_->fitToScreen();
-}
-
-void GameWindow::hideEvent(QHideEvent* event)
-{
-    QMainWindow::hideEvent(event);
-    // Hidden by the window system, not closed by the player.
-    if (event->spontaneous())
-        lookedAway();
-}
-
 void GameWindow::frameElapsed()
 {
     const bool ticked = gate_.timer();
@@ -278,47 +215,6 @@ bool GameWindow::checked(MenuItem item) const
 void GameWindow::setChecked(MenuItem item, bool on)
 {
     options_[index(item)]->setChecked(on);
-}
-
-void GameWindow::messageBox(const std::string& message, const std::string& title, MessageIcon icon)
-{
-    if (ending_)
-        return;
-    const DeliveryGate::Hold open = gate_.hold();
-    // The dialog opens over the board as the game has left it.
-    board_->refresh();
-    const QMessageBox::Icon shown = icon == MessageIcon::Information ? QMessageBox::Information
-                                    : icon == MessageIcon::Warning   ? QMessageBox::Warning
-                                                                     : QMessageBox::NoIcon;
-    QMessageBox box(shown, text(title), text(message), QMessageBox::Ok, this);
-    // Holders' names are whatever was typed; none of it is markup.
-    box.setTextFormat(Qt::PlainText);
-    openDialog_ = &box;
-    runGameDialog(box, *this);
-    openDialog_ = nullptr;
-}
-
-std::string GameWindow::inputBox(const std::string& prompt, const std::string& title)
-{
-    if (ending_)
-        return {};
-    const DeliveryGate::Hold open = gate_.hold();
-    board_->refresh();
-    QInputDialog dialog(this);
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(text(title));
-    dialog.setLabelText(text(prompt));
-    dialog.setTextValue(QString());
-    // The field takes no more than the name keeps, so that the player sees
-    // the limit while typing.
-    if (auto* field = dialog.findChild<QLineEdit*>())
-        field->setValidator(new CharacterLimit(static_cast<int>(scores::NameLength), field));
-    openDialog_ = &dialog;
-    const int answer = runGameDialog(dialog, *this);
-    openDialog_ = nullptr;
-    if (answer != QDialog::Accepted)
-        return {};
-    return dialog.textValue().toStdString();
 }
 
 } // namespace vexel::qt
