@@ -11,9 +11,9 @@
 #include "history/history_store.h"
 #include "history/schema.h"
 #include "history/sqlite_handle.h"
-#include "qt/game_list_model.h"
-#include "qt/history_window.h"
-#include "qt/progress_chart.h"
+#include "qt/history/game_list_model.h"
+#include "qt/history/history_window.h"
+#include "qt/history/progress_chart.h"
 
 #include "history_support.h"
 #include "memory_history.h"
@@ -82,7 +82,7 @@ Sample measure(const Opener& open)
     QCoreApplication::instance()->installEventFilter(&frame);
     clock.start();
     {
-        HistoryWindow window(open(), true);
+        HistoryWindow window(open(), {});
         window.show();
         while (frame.at < 0)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

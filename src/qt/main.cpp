@@ -7,7 +7,7 @@
 #include "history/keeper.h"
 #include "qt/end_on_signals.h"
 #include "qt/game_window.h"
-#include "qt/history_window.h"
+#include "qt/history_menu.h"
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"

@@ -4,10 +4,11 @@
 
 #include "app/form1.h"
 #include "player/caption.h"
-#include "qt/game_list_model.h"
 #include "qt/game_window.h"
-#include "qt/history_window.h"
-#include "qt/progress_chart.h"
+#include "qt/history/game_list_model.h"
+#include "qt/history/history_window.h"
+#include "qt/history/progress_chart.h"
+#include "qt/history_menu.h"
 #include "replay/replay_format.h"
 
 #include "history_support.h"
@@ -129,7 +130,7 @@ void HistoryWindowTest::showsTopTensTotalsAndEveryGameInOrder()
     history.add(game(30, true, 200, "Ann"));
     history.add(game(5, true, 210));
 
-    HistoryWindow window(history, true);
+    HistoryWindow window(history, {});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Vexel History"));
@@ -301,7 +302,8 @@ void HistoryWindowTest::openingPausesAndWatchLeavesTheGameAsItWas()
     const int square = state.playerRow * 11 + state.playerCol;
 
     QPointer<GameWindow> watched;
-    connect(shown, &HistoryWindow::watching, [&watched](GameWindow* w) { watched = w; });
+    connect(shown, &HistoryWindow::watching,
+            [&watched](QWidget* w) { watched = qobject_cast<GameWindow*>(w); });
     QTableWidget& top = *shown->topTen(false);
     top.setFocus();
     top.setCurrentCell(0, 1);

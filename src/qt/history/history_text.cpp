@@ -1,4 +1,4 @@
-#include "qt/history_text.h"
+#include "qt/history/history_text.h"
 
 #include "app/window_definition.h"
 #include "history/history_texts.h"

@@ -1,8 +1,8 @@
 // The History window's first tab: the top ten of each mode and the totals.
 
 #include "history/history_texts.h"
-#include "qt/history_text.h"
-#include "qt/history_window.h"
+#include "qt/history/history_text.h"
+#include "qt/history/history_window.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "qt/game_list_model.h"
+#include "qt/history/game_list_model.h"
 
-#include "qt/history_text.h"
+#include "qt/history/history_text.h"
 
 #include <QCoreApplication>
 

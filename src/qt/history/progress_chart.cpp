@@ -1,6 +1,6 @@
-#include "qt/progress_chart.h"
+#include "qt/history/progress_chart.h"
 
-#include "qt/history_text.h"
+#include "qt/history/history_text.h"
 
 #include <QCoreApplication>
 #include <QPainter>

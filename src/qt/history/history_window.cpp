@@ -1,13 +1,10 @@
-#include "qt/history_window.h"
+#include "qt/history/history_window.h"
 
-#include "qt/game_list_model.h"
-#include "qt/game_window.h"
-#include "qt/progress_chart.h"
-#include "qt/replay_window.h"
+#include "qt/history/game_list_model.h"
+#include "qt/history/progress_chart.h"
 #include "replay/replay_format.h"
 #include "scores/atomic_file.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -25,10 +21,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace vexel::qt {
 
-HistoryWindow::HistoryWindow(const history::HistorySource& source, bool autoPause, QWidget* parent)
-    : QWidget(parent, Qt::Window), source_(source), autoPause_(autoPause)
+HistoryWindow::HistoryWindow(const history::HistorySource& source, OpenReplay openReplay, QWidget* parent)
+    : QWidget(parent, Qt::Window), source_(source), openReplay_(std::move(openReplay))
 {
     setWindowTitle(QCoreApplication::translate("HistoryWindow", "Vexel History"));
     auto* layout = new QVBoxLayout(this);
@@ -184,7 +182,7 @@ void HistoryWindow::watch(std::int64_t id)
     }
     // Carried by the game's window, so that it stays when this one closes.
     QWidget& owner = parentWidget() != nullptr ? *parentWidget() : *this;
-    emit watching(openReplayWindow(*read.replay, owner, autoPause_));
+    emit watching(openReplay_(*read.replay, owner));
 }
 
 void HistoryWindow::saveReplayAs(std::int64_t id)
@@ -205,34 +203,6 @@ void HistoryWindow::saveReplayAs(std::int64_t id)
     if (const auto failure = scores::replaceFile(QFile::encodeName(path).toStdString(), text))
         warn(QCoreApplication::translate("HistoryWindow", "The replay could not be saved to %1: %2")
                  .arg(path, QString::fromStdString(scores::describe(*failure))));
-}
-
-void offerHistory(GameWindow& window, const history::HistorySource& source, bool autoPause,
-                  ReopenHistory reopen)
-{
-    window.historyAction()->setVisible(true);
-    auto open = std::make_shared<QPointer<HistoryWindow>>();
-    QObject::connect(
-        &window, &GameWindow::historyChosen, &window, [&window, &source, autoPause, open, reopen] {
-            if (open->isNull()) {
-                if (const std::optional<std::string> problem = reopen ? reopen() : std::nullopt) {
-                    QMessageBox box(
-                        QMessageBox::Warning, QCoreApplication::translate("HistoryWindow", "Vexel History"),
-                        QCoreApplication::translate("HistoryWindow", "The history cannot be shown.\n\n%1")
-                            .arg(QString::fromStdString(*problem)),
-                        QMessageBox::Ok, &window);
-                    box.setTextFormat(Qt::PlainText);
-                    box.exec();
-                    return;
-                }
-                auto* history = new HistoryWindow(source, autoPause, &window);
-                history->setAttribute(Qt::WA_DeleteOnClose);
-                *open = history;
-            }
-            (*open)->show();
-            (*open)->raise();
-            (*open)->activateWindow();
-        });
 }
 
 } // namespace vexel::qt

@@ -15,11 +15,18 @@ class QTabWidget;
 class QTableView;
 class QTableWidget;
 
+namespace vexel::replay {
+struct Replay;
+}
+
 namespace vexel::qt {
 
 class GameListModel;
-class GameWindow;
 class ProgressChart;
+
+// Opens a replay in a window of its own, carried by `owner`, and returns
+// that window. The game's window library gives the one that plays it.
+using OpenReplay = std::function<QWidget*(const replay::Replay& replay, QWidget& owner)>;
 
 // "Vexel History": the top ten of each mode and the totals, the progress
 // chart, and every game in a sortable list, with Watch and Save Replay As…
@@ -34,8 +41,9 @@ public:
     enum Tab { BestTab, ProgressTab, ListTab };
 
     // The history must outlive the window. A game is watched in a window
-    // of its own, carried by the parent when there is one.
-    HistoryWindow(const history::HistorySource& source, bool autoPause, QWidget* parent = nullptr);
+    // of its own, opened by `openReplay`, carried by the parent when there
+    // is one.
+    HistoryWindow(const history::HistorySource& source, OpenReplay openReplay, QWidget* parent = nullptr);
 
     // Reads every game into the list and the chart, once.
     void loadGames();
@@ -61,7 +69,7 @@ public:
 
 signals:
     // A game is being watched in this window.
-    void watching(vexel::qt::GameWindow* window);
+    void watching(QWidget* window);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -75,7 +83,7 @@ private:
     void warn(const QString& text);
 
     const history::HistorySource& source_;
-    bool autoPause_;
+    OpenReplay openReplay_;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* topFourWay_ = nullptr;
     QTableWidget* topTwoWay_ = nullptr;
@@ -91,14 +99,5 @@ private:
     bool painted_ = false;
     bool loaded_ = false;
 };
-
-// Shows "History" in the window's menu bar: choosing it pauses a running
-// game as the Options menu does and opens the History window, or brings
-// back the one already open. Before each opening, `reopen` brings the
-// source up to date and returns what keeps it from being read, a whole
-// sentence ("PATH is damaged."), which a warning then says instead.
-using ReopenHistory = std::function<std::optional<std::string>()>;
-void offerHistory(GameWindow& window, const history::HistorySource& source, bool autoPause,
-                  ReopenHistory reopen = {});
 
 } // namespace vexel::qt

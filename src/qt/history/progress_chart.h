@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qt/game_list_model.h"
+#include "qt/history/game_list_model.h"
 
 #include <QColor>
 #include <QWidget>
