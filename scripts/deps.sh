@@ -15,7 +15,7 @@ build_packages=(
 test_packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth openbox
     desktop-file-utils appstream man-db groff-base dpkg-dev file
     lintian x11-utils sqlite3
 )

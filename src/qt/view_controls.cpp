@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <ostream>
@@ -39,6 +40,10 @@ ViewControls::ViewControls(QMainWindow& window, BoardView& board)
     : QObject(&window), window_(window), board_(board)
 {
     buildMenu();
+    settling_.setSingleShot(true);
+    settling_.setInterval(250);
+    connect(&settling_, &QTimer::timeout, this, &ViewControls::putBack);
+    window_.installEventFilter(this);
 }
 
 void ViewControls::buildMenu()
@@ -191,7 +196,8 @@ void ViewControls::setFullScreen(bool on)
         window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         board_.setFillWindow(true);
         window_.menuBar()->hide();
-        normalPlace_ = window_.pos();
+        settling_.stop();
+        normalPlace_ = window_.geometry().topLeft();
         // Where no window manager takes up the full-screen state, the
         // window covers the screen all the same.
         if (const QScreen* screen = window_.screen())
@@ -202,9 +208,27 @@ void ViewControls::setFullScreen(bool on)
         window_.menuBar()->show();
         window_.layout()->setSizeConstraint(QLayout::SetFixedSize);
         window_.showNormal();
-        window_.move(normalPlace_);
+        settling_.start();
+        putBack();
     }
     fitToScreen();
+}
+
+void ViewControls::putBack()
+{
+    // The client area's place, not the frame's: a window manager frames a
+    // full-screen window with nothing, and a frame's place asked for before
+    // its frame is back lands the client area there instead, one border
+    // and one title bar higher each time.
+    if (window_.geometry().topLeft() != normalPlace_)
+        window_.windowHandle()->setPosition(normalPlace_);
+}
+
+bool ViewControls::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &window_ && event->type() == QEvent::Move && settling_.isActive() && !fullScreen_)
+        settling_.start();
+    return QObject::eventFilter(watched, event);
 }
 
 void ViewControls::setColourSafe(bool on)

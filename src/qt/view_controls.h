@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QTimer>
 
 #include <iosfwd>
 #include <string>
@@ -59,10 +60,14 @@ public:
     // The window system may end full screen on its own.
     void windowStateChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildMenu();
     void zoomTo(int percent);
     void keepOnScreen();
+    void putBack();
     void save();
 
     QMainWindow& window_;
@@ -71,8 +76,14 @@ private:
     QAction* actions_[5] = {};
     view::ViewSettings settings_;
     bool fullScreen_ = false;
-    // Where the window stood before full screen, to go back there.
+    // Where the window's client area stood before full screen, to go back
+    // there; the frame around it comes back with it.
     QPoint normalPlace_;
+    // After full screen a window manager goes on moving the window for a
+    // moment, to the last place asked of it (the screen's corner) and
+    // past a place asked meanwhile; the window is put back once it has
+    // been still for a while.
+    QTimer settling_;
     std::string path_;
     std::ostream* diagnostics_ = nullptr;
     bool toldSaveFailure_ = false;

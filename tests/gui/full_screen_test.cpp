@@ -1,6 +1,8 @@
 // Full screen on a real X server of the size the test runs with: the
 // window covers the screen, and the screen's own pixels show the board
 // centred on black with every square one size and every line one width.
+// Leaving full screen puts the window back where it was, frame and all,
+// which only a window manager's frame shows.
 
 #include "board_lines.h"
 #include "qt/board_view.h"
@@ -14,6 +16,7 @@ class FullScreenTest : public QObject {
 
 private slots:
     void boardFillsTheScreenCrisply();
+    void leavingFullScreenPutsTheFrameBack();
 };
 
 void FullScreenTest::boardFillsTheScreenCrisply()
@@ -45,6 +48,31 @@ void FullScreenTest::boardFillsTheScreenCrisply()
     QTest::keyClick(window.windowHandle(), Qt::Key_Escape);
     QTRY_VERIFY(!window.isFullScreen());
     QTRY_COMPARE(window.board().size(), QSize(366, 366));
+}
+
+void FullScreenTest::leavingFullScreenPutsTheFrameBack()
+{
+    vexel::testsupport::ShownGame game;
+    game.show();
+    vexel::qt::GameWindow& window = game.window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // A window manager frames the window a moment after it is shown.
+    QTest::qWait(500);
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    qInfo("before: frame %dx%d at (%d, %d), client at (%d, %d)", frame.width(), frame.height(), frame.x(),
+          frame.y(), client.x(), client.y());
+    for (int round = 1; round <= 5; ++round) {
+        QTest::keyClick(window.windowHandle(), Qt::Key_F11);
+        QTRY_COMPARE(window.geometry(), window.screen()->geometry());
+        QTest::keyClick(window.windowHandle(), Qt::Key_F11);
+        QTRY_VERIFY(!window.isFullScreen());
+        QTest::qWait(500);
+        qInfo("round %d: frame at (%d, %d), client at (%d, %d)", round, window.frameGeometry().x(),
+              window.frameGeometry().y(), window.geometry().x(), window.geometry().y());
+        QCOMPARE(window.frameGeometry(), frame);
+        QCOMPARE(window.geometry(), client);
+    }
 }
 
 QTEST_MAIN(FullScreenTest)
