@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <string>
 #include <utility>
 
 namespace vexel::qt {

@@ -6,8 +6,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <string>
 
 class QLabel;
 class QPushButton;
