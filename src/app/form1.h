@@ -3,6 +3,7 @@
 #include "app/game_state.h"
 #include "app/moments.h"
 #include "replay/recorder.h"
+#include "ui/game_over_warnings.h"
 #include "ui/random_source.h"
 #include "ui/scene.h"
 #include "ui/window_host.h"
@@ -54,6 +55,9 @@ public:
     // Listening changes nothing in the game: it plays out tick for tick the
     // same with or without listeners.
     void listen(MomentListener& listener) { listeners_.push_back(&listener); }
+    // What a game over could not keep, shown in one box after its dialogs,
+    // the replay files and the history: those add to it from the recorder.
+    GameOverWarnings& warnings() { return warnings_; }
 
     void Form_Load();
     void Form_KeyDown(int keyCode, int shift);
@@ -87,9 +91,9 @@ private:
     // Saves a table and takes what the records then hold as highScores.
     void storeScores(const std::string& table, const std::string& provisional);
     // Problems with the records reach the player once per kind: a line on
-    // the diagnostics at once, a warning box at the end of the next game.
+    // the diagnostics at once, a paragraph of the warning box at the end of
+    // the next game.
     void noteRecordsProblem(bool unreadable, const std::string& error);
-    void showRecordsWarnings();
     void tell(Moment what, int gun = -1)
     {
         for (MomentListener* listener : listeners_)
@@ -104,7 +108,7 @@ private:
     Scene scene_;
     unsigned long loads_ = 0;
     std::set<std::string> toldProblems_;
-    std::vector<std::string> pendingWarnings_;
+    GameOverWarnings warnings_;
     replay::Recorder* recorder_ = nullptr;
     std::vector<MomentListener*> listeners_;
 };

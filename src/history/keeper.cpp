@@ -3,7 +3,7 @@
 #include "history/history_store.h"
 #include "history/history_texts.h"
 #include "replay/replay_format.h"
-#include "ui/window_host.h"
+#include "ui/game_over_warnings.h"
 
 #include <algorithm>
 #include <ctime>
@@ -11,8 +11,8 @@
 
 namespace vexel::history {
 
-Keeper::Keeper(HistoryStore& store, WindowHost& window, std::ostream& diagnostics, Clock clock)
-    : store_(store), window_(window), diagnostics_(diagnostics), clock_(std::move(clock))
+Keeper::Keeper(HistoryStore& store, GameOverWarnings& warnings, std::ostream& diagnostics, Clock clock)
+    : store_(store), warnings_(warnings), diagnostics_(diagnostics), clock_(std::move(clock))
 {
     if (!clock_)
         clock_ = [] { return static_cast<std::int64_t>(std::time(nullptr)); };
@@ -30,7 +30,7 @@ void Keeper::keep(const replay::Replay& game, bool setRecord)
         return;
     told_.push_back(*problem);
     diagnostics_ << text::addFailureLine(store_.path(), *problem);
-    window_.messageBox(text::warningBox(store_.path(), *problem), "Vexel", MessageIcon::Warning);
+    warnings_.add(GameOverWarnings::Part::History, text::warningBox(store_.path(), *problem));
 }
 
 } // namespace vexel::history

@@ -138,11 +138,13 @@ int main(int argc, char* argv[])
     if (watched.replay)
         return vexel::qt::watchReplay(window, *watched.replay);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);
-    vexel::replay::ReplayFolder replays(replaysFolder, std::cerr);
+    vexel::replay::ReplayFolder replays(replaysFolder, std::cerr, &form.warnings());
     vexel::history::HistoryStore history(historyPath, replaysFolder);
-    vexel::history::Keeper historyKeeper(history, window, std::cerr);
+    vexel::history::Keeper historyKeeper(history, form.warnings(), std::cerr);
     // The history comes last: after the dialogs, the records and the
-    // replay files, so that nothing it does can cost any of them.
+    // replay files, so that nothing it does can cost any of them; what
+    // neither could keep joins the records' warnings in the one box the
+    // game shows before the next game.
     vexel::replay::Recorder recorder(
         random,
         [&replays, &historyKeeper](const auto& game, bool setRecord) {

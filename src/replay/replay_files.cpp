@@ -3,6 +3,7 @@
 #include "replay/playback.h"
 #include "scores/atomic_file.h"
 #include "scores/file_descriptor.h"
+#include "ui/game_over_warnings.h"
 #include "ui/texts.h"
 
 #include <cerrno>
@@ -38,27 +39,40 @@ std::string replayPath(std::string_view nameOrPath, const std::string& folder)
     return std::string(nameOrPath);
 }
 
-ReplayFolder::ReplayFolder(std::string folder, std::ostream& diagnostics)
-    : folder_(std::move(folder)), diagnostics_(diagnostics)
+ReplayFolder::ReplayFolder(std::string folder, std::ostream& diagnostics, GameOverWarnings* warnings)
+    : folder_(std::move(folder)), diagnostics_(diagnostics), warnings_(warnings)
 {
 }
 
 void ReplayFolder::keep(const Replay& game, bool setRecord)
 {
     const std::string text = writeReplay(game);
-    write("last", text);
-    if (setRecord)
-        write(game.end.twoWay ? "best-2way" : "best-4way", text);
+    // Both files in one paragraph: to the player the replays are one thing.
+    std::string told = write("last", text);
+    if (setRecord) {
+        const std::string best = write(game.end.twoWay ? "best-2way" : "best-4way", text);
+        told += !told.empty() && !best.empty() ? "\n" + best : best;
+    }
+    if (warnings_ && !told.empty())
+        warnings_->add(GameOverWarnings::Part::Replays, told);
 }
 
-void ReplayFolder::write(const std::string& name, const std::string& text)
+std::string ReplayFolder::write(const std::string& name, const std::string& text)
 {
     const std::string path = replayPath(name, folder_);
-    if (const auto failure = scores::replaceFile(path, text))
-        diagnostics_ << "vexel: "
-                     << fill(translate("Replay", "cannot save the replay to %1: %2"),
-                             {path, scores::describe(*failure)})
-                     << '\n';
+    const auto failure = scores::replaceFile(path, text);
+    if (!failure) {
+        told_.erase(path);
+        return {};
+    }
+    const std::string reason = scores::describe(*failure);
+    const std::string line = fill(translate("Replay", "cannot save the replay to %1: %2"), {path, reason});
+    diagnostics_ << "vexel: " << line << '\n';
+    const auto [was, isNew] = told_.try_emplace(path, reason);
+    if (!isNew && was->second == reason)
+        return {};
+    was->second = reason;
+    return line;
 }
 
 FileReadResult loadReplayFile(const std::string& path)

@@ -4,8 +4,13 @@
 #include "replay/replay_format.h"
 
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
+
+namespace vexel {
+class GameOverWarnings;
+}
 
 namespace vexel::replay {
 
@@ -19,19 +24,25 @@ std::string replayPath(std::string_view nameOrPath, const std::string& folder);
 
 // Keeps the lost games: every one as last.vxr, and one that beat its
 // mode's record also as best-4way.vxr or best-2way.vxr. Each file is
-// replaced whole or not at all; a failure is reported and play goes on.
+// replaced whole or not at all; a failure is reported and play goes on:
+// on the diagnostics every time, and to the player in the game over's box
+// once, until that file has been written again.
 class ReplayFolder {
 public:
-    ReplayFolder(std::string folder, std::ostream& diagnostics);
+    ReplayFolder(std::string folder, std::ostream& diagnostics, GameOverWarnings* warnings = nullptr);
 
     void keep(const Replay& game, bool setRecord);
     const std::string& folder() const { return folder_; }
 
 private:
-    void write(const std::string& name, const std::string& text);
+    // The line for the player when the file could not be written.
+    std::string write(const std::string& name, const std::string& text);
 
     std::string folder_;
     std::ostream& diagnostics_;
+    GameOverWarnings* warnings_;
+    // Each file's failure the player has been told of, by path.
+    std::map<std::string, std::string> told_;
 };
 
 struct FileReadResult : ReadResult {

@@ -53,11 +53,13 @@ void Form1::Lost()
         mnuHS_Click();
     }
     saveScores();
-    showRecordsWarnings();
     // The replay is written once the game's dialogs are closed and the
     // records are safe, and before the next game replaces this one.
     if (recorder_)
         recorder_->gameOver(state_);
+    // Whatever the records, the replays and the history could not keep, in
+    // one box after the game's own dialogs, whose order stays as it was.
+    warnings_.show(host_);
     // Rebuilds the window and runs Form_Load: the next game is ready,
     // paused, when this returns.
     host_.reload();
@@ -114,7 +116,7 @@ void Form1::storeScores(const std::string& table, const std::string& provisional
     case scores::SaveResult::Status::Saved:
         // Whatever went wrong before is mended; a new failure is news again.
         toldProblems_.clear();
-        pendingWarnings_.clear();
+        warnings_.clear(GameOverWarnings::Part::Records);
         break;
     case scores::SaveResult::Status::Unreadable:
         noteRecordsProblem(true, result.error);
@@ -137,30 +139,21 @@ void Form1::noteRecordsProblem(bool unreadable, const std::string& error)
                                        "no scores are saved there"),
                              {where, error})
                      << '\n';
-        pendingWarnings_.push_back(
-            fill(translate("Records", "The high scores cannot be kept.\n\n%1 cannot be read: "
-                                      "%2.\nThe game leaves it as it is and saves no "
-                                      "scores there."),
-                 {where, error}));
+        warnings_.add(GameOverWarnings::Part::Records,
+                      fill(translate("Records", "The high scores cannot be kept.\n\n%1 cannot be read: "
+                                                "%2.\nThe game leaves it as it is and saves no "
+                                                "scores there."),
+                           {where, error}));
     } else {
         diagnostics_ << "vexel: "
                      << fill(translate("Records", "cannot save the high scores to %1: %2"), {where, error})
                      << '\n';
-        pendingWarnings_.push_back(
-            fill(translate("Records", "The high scores could not be saved.\n\n%1: %2.\nThey "
-                                      "are kept while the game runs, and the next game "
-                                      "over tries again."),
-                 {where, error}));
+        warnings_.add(GameOverWarnings::Part::Records,
+                      fill(translate("Records", "The high scores could not be saved.\n\n%1: %2.\nThey "
+                                                "are kept while the game runs, and the next game "
+                                                "over tries again."),
+                           {where, error}));
     }
-}
-
-void Form1::showRecordsWarnings()
-{
-    // After the game's own dialogs, whose order stays as it always was.
-    std::vector<std::string> warnings;
-    warnings.swap(pendingWarnings_);
-    for (const std::string& warning : warnings)
-        host_.messageBox(warning, "Vexel", MessageIcon::Warning);
 }
 
 } // namespace vexel
