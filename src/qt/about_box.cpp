@@ -64,7 +64,6 @@ AboutBox::AboutBox(QWidget& window) : HelpDialog(window)
     const auto add = [&](const QString& text) {
         auto* label = new QLabel(text, this);
         label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         column->addWidget(label);
         texts_ << label;
@@ -76,8 +75,11 @@ AboutBox::AboutBox(QWidget& window) : HelpDialog(window)
     large.setPointSizeF(large.pointSizeF() * 1.5);
     name->setFont(large);
     add(QCoreApplication::translate("AboutVexel", "Version %1").arg(QStringLiteral(VEXEL_VERSION)));
-    add(QCoreApplication::translate(
+    QLabel* what = add(QCoreApplication::translate(
         "AboutVexel", "An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board."));
+    // The one long line, read as one or two lines; the others stay whole.
+    what->setWordWrap(true);
+    what->setMinimumWidth(what->fontMetrics().averageCharWidth() * 48);
     add(copyrightLine());
     add(QCoreApplication::translate("AboutVexel", "Free software under the MIT licence."));
     add(QCoreApplication::translate("AboutVexel", "Runs with Qt %1 and SDL %2.")

@@ -211,16 +211,26 @@ void HowToPlayWindow::fillKeys()
     }
 }
 
-void HowToPlayWindow::sizeKeys()
+void HowToPlayWindow::sizeKeys(int widest)
 {
     // Every row in view: the window scrolls as a whole, never the table
-    // inside it.
+    // inside it. Where the screen is too narrow for the table, the last
+    // column's texts wrap.
+    keys_->setWordWrap(false);
     keys_->resizeColumnsToContents();
-    keys_->resizeRowsToContents();
     const int frame = 2 * keys_->frameWidth();
+    const int natural = frame + keys_->horizontalHeader()->length();
+    if (natural > widest) {
+        const int rest = widest - frame - keys_->columnWidth(0) - keys_->columnWidth(1);
+        keys_->setColumnWidth(2, std::max(rest, keys_->fontMetrics().averageCharWidth() * 16));
+        keys_->setWordWrap(true);
+    }
+    keys_->resizeRowsToContents();
+    int rows = 0;
+    for (int row = 0; row < keys_->rowCount(); ++row)
+        rows += keys_->rowHeight(row);
     keys_->setFixedSize(frame + keys_->horizontalHeader()->length(),
-                        frame + keys_->horizontalHeader()->sizeHint().height() +
-                            keys_->verticalHeader()->length());
+                        frame + keys_->horizontalHeader()->sizeHint().height() + rows);
 }
 
 void HowToPlayWindow::setPlaces(const Places& places)
@@ -246,7 +256,6 @@ void HowToPlayWindow::setTextScale(double scale)
     heading.setBold(true);
     for (QLabel* label : headings_)
         label->setFont(heading);
-    sizeKeys();
     if (isVisible())
         fit();
 }
@@ -254,23 +263,25 @@ void HowToPlayWindow::setTextScale(double scale)
 void HowToPlayWindow::fit()
 {
     HelpDialog::fit();
+    const QWidget& window = *parentWidget();
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* screen = window.screen())
+        room =
+            screen->availableGeometry().size() - (window.frameGeometry().size() - window.geometry().size());
+    const QMargins margins = layout()->contentsMargins();
+    const int around = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right();
+    sizeKeys(room.width() - around);
     // As wide as the table or the longest path, as tall as everything at
     // that width, and no more than the screen holds: the rest scrolls.
     QLayout* column = content_->layout();
+    column->invalidate();
     const int width = column->minimumSize().width();
     content_->setMinimumWidth(width);
     const int height =
         column->hasHeightForWidth() ? column->heightForWidth(width) : column->sizeHint().height();
-    const QMargins margins = layout()->contentsMargins();
     const int buttons = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
-    QSize wanted(width + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right(),
-                 height + buttons + margins.top() + margins.bottom());
-    const QWidget& window = *parentWidget();
-    if (const QScreen* screen = window.screen()) {
-        const QSize decoration = window.frameGeometry().size() - window.geometry().size();
-        wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
-    }
-    resize(wanted.expandedTo(minimumSizeHint()));
+    const QSize wanted(width + around, height + buttons + margins.top() + margins.bottom());
+    resize(wanted.boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 QStringList HowToPlayWindow::texts() const

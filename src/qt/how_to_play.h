@@ -48,7 +48,8 @@ private:
     QLabel* addText(const QString& text);
     QLabel* addHeading(const QString& text);
     void fillKeys();
-    void sizeKeys();
+    // The table no wider than `widest` where it can be.
+    void sizeKeys(int widest);
 
     QScrollArea* scroll_ = nullptr;
     QWidget* content_ = nullptr;
