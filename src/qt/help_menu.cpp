@@ -1,6 +1,10 @@
 #include "qt/help_menu.h"
 
+#include "history/problem.h"
 #include "qt/board_view.h"
+#include "replay/replay_files.h"
+#include "scores/default_path.h"
+#include "view/settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +22,16 @@ namespace {
 constexpr int F1 = 112;
 
 } // namespace
+
+Places defaultPlaces()
+{
+    Places places;
+    places.records = scores::defaultScoresPath();
+    places.replays = replay::replaysFolderFor(places.records);
+    places.history = history::historyPathFor(places.records);
+    places.settings = view::defaultSettingsPath();
+    return places;
+}
 
 HelpMenu::HelpMenu(QMainWindow& window, BoardView& board)
     : QObject(&window), window_(window), board_(board), places_(defaultPlaces())

@@ -14,6 +14,9 @@ namespace vexel::qt {
 
 class BoardView;
 
+// The places a game started without --scores-file uses on this machine.
+Places defaultPlaces();
+
 // The Help menu, last on the menu bar: How to Play (F1), About Vexel and
 // Qt's own About Qt. Each window is made when first asked for and kept,
 // hidden, once closed.

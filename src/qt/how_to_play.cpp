@@ -1,10 +1,6 @@
 #include "qt/how_to_play.h"
 
-#include "history/problem.h"
 #include "player/caption.h"
-#include "replay/replay_files.h"
-#include "scores/default_path.h"
-#include "view/settings.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -48,17 +44,13 @@ QString keyName(QKeyCombination key)
 // The number of the example captions: plural enough in every language.
 constexpr int ExamplePoints = 12;
 
-} // namespace
+// Room kept between the window and one beside it, with some to spare over
+// what the placing asks for; and the narrowest table worth standing beside
+// the board, in characters.
+constexpr int BesideGap = 16;
+constexpr int ReadableColumns = 60;
 
-Places defaultPlaces()
-{
-    Places places;
-    places.records = scores::defaultScoresPath();
-    places.replays = replay::replaysFolderFor(places.records);
-    places.history = history::historyPathFor(places.records);
-    places.settings = view::defaultSettingsPath();
-    return places;
-}
+} // namespace
 
 HowToPlayWindow::HowToPlayWindow(QWidget& window, const Places& places) : HelpDialog(window)
 {
@@ -264,12 +256,21 @@ void HowToPlayWindow::fit()
 {
     HelpDialog::fit();
     const QWidget& window = *parentWidget();
-    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (const QScreen* screen = window.screen())
-        room =
-            screen->availableGeometry().size() - (window.frameGeometry().size() - window.geometry().size());
     const QMargins margins = layout()->contentsMargins();
     const int around = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() + margins.right();
+    QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (const QScreen* screen = window.screen()) {
+        const QRect available = screen->availableGeometry();
+        const QSize decoration = window.frameGeometry().size() - window.geometry().size();
+        room = available.size() - decoration;
+        // Narrow enough to stand beside the board where the wider side
+        // leaves room for a readable table; the text wraps instead.
+        const QRect frame = window.frameGeometry();
+        const int beside = std::max(available.right() - frame.right(), frame.left() - available.left()) -
+                           BesideGap - decoration.width();
+        if (beside - around >= fontMetrics().averageCharWidth() * ReadableColumns)
+            room.setWidth(std::min(room.width(), beside));
+    }
     sizeKeys(room.width() - around);
     // As wide as the table or the longest path, as tall as everything at
     // that width, and no more than the screen holds: the rest scrolls.

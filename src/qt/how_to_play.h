@@ -20,9 +20,6 @@ struct Places {
     std::string settings;
 };
 
-// The places a game started without --scores-file uses on this machine.
-Places defaultPlaces();
-
 // "How to Play Vexel": the goal, the keys and a controller's buttons in a
 // table, the title bar, the menus, and where the records, replays, history
 // and settings are kept. It scrolls where the screen is too small for it.
