@@ -62,8 +62,8 @@ AboutBox::AboutBox(QWidget& window) : HelpDialog(window)
     outer->addLayout(top);
 
     const auto add = [&](const QString& text) {
-        auto* label = new QLabel(text, this);
-        label->setTextFormat(Qt::PlainText);
+        auto* label = new Prose(text, this);
+        label->setWordWrap(false);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         column->addWidget(label);
         texts_ << label;

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 
 #include <memory>
 
 namespace vexel::qt {
 
 class DialogKeyGuard;
+
+// A paragraph of plain text that screen readers read as text, character
+// by character, as well as by its name: Qt gives a label only the name.
+class Prose final : public QLabel {
+    Q_OBJECT
+
+public:
+    Prose(const QString& text, QWidget* parent);
+};
 
 // A window of the Help menu. It opens beside the game's window, as the
 // game's dialogs do, but lets the game go on: it is read, not answered, and

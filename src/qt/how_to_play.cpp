@@ -123,9 +123,9 @@ HowToPlayWindow::HowToPlayWindow(QWidget& window, const Places& places) : HelpDi
     for (const char* name :
          {QT_TRANSLATE_NOOP("HowToPlay", "Records:"), QT_TRANSLATE_NOOP("HowToPlay", "Replays:"),
           QT_TRANSLATE_NOOP("HowToPlay", "History:"), QT_TRANSLATE_NOOP("HowToPlay", "Settings:")}) {
-        auto* path = new QLabel(content_);
-        // A path is whatever the file system holds; none of it is markup.
-        path->setTextFormat(Qt::PlainText);
+        // A path is whatever the file system holds, in one piece.
+        auto* path = new Prose(QString(), content_);
+        path->setWordWrap(false);
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
         form->addRow(help(name), path);
         places_ << path;
@@ -144,9 +144,7 @@ HowToPlayWindow::HowToPlayWindow(QWidget& window, const Places& places) : HelpDi
 
 QLabel* HowToPlayWindow::addText(const QString& text)
 {
-    auto* label = new QLabel(text, content_);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
+    auto* label = new Prose(text, content_);
     content_->layout()->addWidget(label);
     texts_ << label;
     return label;
