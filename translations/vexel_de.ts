@@ -564,10 +564,6 @@ Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bl
         <translation>%1: jedes Spiel, das du gespielt hast, die zehn Besten jedes Modus, eine Kurve deines Fortschritts, und jedes Spiel noch einmal angesehen.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1: %2, %3 und %4 bestimmen die Größe des Spielfelds, %5 füllt den Bildschirm damit, %6 zeigt jeden Zustand mit mehr als seiner Farbe, und Ton schaltet die Geräusche ein und aus, jede Kanone zu hören, wo sie steht. Diese Einstellungen bleiben zwischen den Starts erhalten.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Wo deine Spiele gespeichert werden</translation>
     </message>
@@ -658,6 +654,10 @@ Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bl
     <message>
         <source>What it does</source>
         <translation>Was sie bewirkt</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 und %4 bestimmen die Größe des Spielfelds, %5 füllt den Bildschirm damit, %6 zeigt jeden Zustand mit mehr als seiner Farbe, und Ton schaltet die Geräusche ein und aus, jede Kanone zu hören, wo sie steht. Die Größe, %6 und Ton bleiben zwischen den Starts erhalten.</translation>
     </message>
 </context>
 <context>

@@ -562,10 +562,6 @@ El juego sigue y los récords se conservan; el archivo del historial queda tal c
         <translation>%1: cada partida que has jugado, las diez mejores de cada modo, un gráfico de tu progreso y cualquier partida vista de nuevo.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1: %2, %3 y %4 cambian el tamaño del tablero, %5 llena la pantalla con él, %6 indica cada estado con algo más que su color, y Sonido activa y desactiva los sonidos, cada cañón oído desde donde está. Estos ajustes se conservan entre sesiones.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Dónde se guardan tus partidas</translation>
     </message>
@@ -656,6 +652,10 @@ El juego sigue y los récords se conservan; el archivo del historial queda tal c
     <message>
         <source>What it does</source>
         <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 y %4 cambian el tamaño del tablero, %5 llena la pantalla con él, %6 indica cada estado con algo más que su color, y Sonido activa y desactiva los sonidos, cada cañón oído desde donde está. El zoom, %6 y Sonido se conservan entre sesiones.</translation>
     </message>
 </context>
 <context>

@@ -564,10 +564,6 @@ Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historiq
         <translation>%1&#xa0;: chaque partie que vous avez jouée, les dix meilleures de chaque mode, un graphique de vos progrès, et toute partie revue.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1&#xa0;: %2, %3 et %4 règlent la taille du plateau, %5 en remplit l&apos;écran, %6 montre chaque état par plus que sa couleur, et Son active ou coupe les sons, chaque canon entendu depuis sa place. Ces réglages sont gardés d&apos;une session à l&apos;autre.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Où vos parties sont gardées</translation>
     </message>
@@ -658,6 +654,10 @@ Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historiq
     <message>
         <source>What it does</source>
         <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1&#xa0;: %2, %3 et %4 règlent la taille du plateau, %5 en remplit l&apos;écran, %6 montre chaque état par plus que sa couleur, et Son active ou coupe les sons, chaque canon entendu depuis sa place. Le zoom, %6 et Son sont gardés d&apos;une session à l&apos;autre.</translation>
     </message>
 </context>
 <context>

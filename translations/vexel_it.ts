@@ -565,10 +565,6 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
         <translation>%1: ogni partita che hai giocato, le dieci migliori di ogni modalità, un grafico dei tuoi progressi e qualsiasi partita rivista.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1: %2, %3 e %4 cambiano la dimensione della scacchiera, %5 ne riempie lo schermo, %6 mostra ogni stato con più del suo colore, e Suono attiva e disattiva i suoni, ogni cannone sentito da dove si trova. Queste impostazioni restano da un avvio all&apos;altro.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Dove sono conservate le tue partite</translation>
     </message>
@@ -659,6 +655,10 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
     <message>
         <source>What it does</source>
         <translation>Cosa fa</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 e %4 cambiano la dimensione della scacchiera, %5 ne riempie lo schermo, %6 mostra ogni stato con più del suo colore, e Suono attiva e disattiva i suoni, ogni cannone sentito da dove si trova. Lo zoom, %6 e Suono restano da un avvio all&apos;altro.</translation>
     </message>
 </context>
 <context>

@@ -566,10 +566,6 @@ Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian
         <translation>%1: każda rozegrana gra, dziesięć najlepszych w każdym trybie, wykres twoich postępów i dowolna gra obejrzana ponownie.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1: %2, %3 i %4 zmieniają rozmiar planszy, %5 wypełnia nią ekran, %6 pokazuje każdy stan czymś więcej niż kolorem, a Dźwięk włącza i wyłącza dźwięki, każde działo słychać tam, gdzie stoi. Te ustawienia są zachowywane między uruchomieniami.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Gdzie są zapisywane twoje gry</translation>
     </message>
@@ -660,6 +656,10 @@ Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian
     <message>
         <source>What it does</source>
         <translation>Co robi</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 i %4 zmieniają rozmiar planszy, %5 wypełnia nią ekran, %6 pokazuje każdy stan czymś więcej niż kolorem, a Dźwięk włącza i wyłącza dźwięki, każde działo słychać tam, gdzie stoi. Powiększenie, %6 i Dźwięk są zachowywane między uruchomieniami.</translation>
     </message>
 </context>
 <context>

@@ -562,10 +562,6 @@ O jogo continua e os recordes são mantidos; o arquivo do histórico fica como e
         <translation>%1: cada partida que você jogou, as dez melhores de cada modo, um gráfico do seu progresso e qualquer partida assistida de novo.</translation>
     </message>
     <message>
-        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. These settings are kept between runs.</source>
-        <translation>%1: %2, %3 e %4 mudam o tamanho do tabuleiro, %5 enche a tela com ele, %6 mostra cada estado com mais que a sua cor, e Som liga e desliga os sons, cada canhão ouvido de onde está. Essas configurações são mantidas entre as execuções.</translation>
-    </message>
-    <message>
         <source>Where your games are kept</source>
         <translation>Onde suas partidas são guardadas</translation>
     </message>
@@ -656,6 +652,10 @@ O jogo continua e os recordes são mantidos; o arquivo do histórico fica como e
     <message>
         <source>What it does</source>
         <translation>O que faz</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 e %4 mudam o tamanho do tabuleiro, %5 enche a tela com ele, %6 mostra cada estado com mais que a sua cor, e Som liga e desliga os sons, cada canhão ouvido de onde está. O zoom, %6 e Som são mantidos entre as execuções.</translation>
     </message>
 </context>
 <context>

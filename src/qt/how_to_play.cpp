@@ -22,7 +22,8 @@ namespace vexel::qt {
 
 namespace {
 
-// A text marked for the catalogue where it is written.
+// A text marked for the catalogue with QT_TRANSLATE_NOOP where it is
+// written.
 QString help(const char* source)
 {
     return QCoreApplication::translate("HowToPlay", source);
@@ -114,7 +115,7 @@ HowToPlayWindow::HowToPlayWindow(QWidget& window, const Places& places) : HelpDi
                 "HowToPlay",
                 "%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by "
                 "more than its colour, and Sound switches the sounds on and off, each gun heard from "
-                "where it stands. These settings are kept between runs.")
+                "where it stands. The zoom, %6 and Sound are kept between runs.")
                 .arg(menu("View"), menu("Zoom In"), menu("Zoom Out"), menu("Actual Size"),
                      menu("Full Screen"), menu("Colour-Safe Signals")));
 
