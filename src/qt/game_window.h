@@ -50,8 +50,8 @@ public:
     void endProgram();
     // Whether a running game pauses, as Enter pauses it, when the player
     // looks away: another application's window takes the focus, the window
-    // is minimised or hidden, or the Options menu opens. On unless switched
-    // off.
+    // is minimised or hidden, a menu of the menu bar opens, or a Help
+    // window does. On unless switched off.
     void setAutoPause(bool on) { autoPause_ = on; }
     // The game whose score, level, pause and square the board's accessible
     // description tells; it must outlive the window.
