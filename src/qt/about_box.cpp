@@ -72,7 +72,10 @@ AboutBox::AboutBox(QWidget& window) : HelpDialog(window)
     QLabel* name = add(QStringLiteral("Vexel"));
     QFont large = name->font();
     large.setBold(true);
-    large.setPointSizeF(large.pointSizeF() * 1.5);
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 1.5);
+    else
+        large.setPixelSize(large.pixelSize() * 3 / 2);
     name->setFont(large);
     add(QCoreApplication::translate("AboutVexel", "Version %1").arg(QStringLiteral(VEXEL_VERSION)));
     QLabel* what = add(QCoreApplication::translate(
