@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>Über Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>Das Vexel-Symbol</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Ein Arcade-Spiel für eine Person: Weiche den Kugeln von 44 Kanonen auf einem Spielfeld aus 11 × 11 Feldern aus.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Läuft mit Qt %1 und SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Deutsche Übersetzung: die Vexel-Entwickler</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – Lizenz</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>Die MIT-Lizenz</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -80,64 +124,6 @@
         <translation>Option %1 nimmt keinen Wert</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Aufruf: vexel [OPTION]...
-Weiche den Kugeln von 44 Kanonen auf einem Spielfeld aus 11 × 11 Feldern aus.
-
-Optionen:
-  --scores-file PFAD  die Bestenliste in der Datei PFAD führen
-                      (Vorgabe: %1)
-  --seed N            die Zufallszahlen der Kanonen aus dem Startwert N
-                      ziehen (0 bis 4294967295; Vorgabe: %2)
-  --no-auto-pause     weiterspielen, wenn ein anderes Fenster den Fokus
-                      bekommt, das Fenster minimiert wird oder das Menü
-                      Optionen aufgeht
-  --replay DATEI      eine Wiederholung ansehen: DATEI ist ein Pfad oder
-                      last, best-4way bzw. best-2way für die
-                      Wiederholungen neben der Bestenliste
-  --verify DATEI      eine Wiederholung ohne Fenster abspielen, ihr
-                      Ergebnis als &apos;score N, level L, 4-way, T ticks&apos;
-                      ausgeben und mit 0 enden, wenn es zum
-                      aufgezeichneten Ende passt, sonst mit 1, und mit 2,
-                      wenn DATEI keine lesbare Wiederholung ist
-  -h, --help          diese Hilfe zeigen und beenden
-      --version       die Version zeigen und beenden
-  --                  Ende der Optionen
-
-Die Toolkit-Optionen -platform, -style, -qwindowgeometry und -display
-werden samt ihrem Wert weitergereicht.
-
-Tasten: Enter hält an und setzt fort; die Pfeiltasten bewegen das grüne
-Feld; F10 öffnet die Menüs; Strg+Q beendet.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>„vexel --help“ liefert weitere Informationen.</translation>
     </message>
@@ -179,6 +165,65 @@ Das Menü Verlauf zeigt jedes Spiel, die zehn Besten, die Summen und eine Kurve
 Ihres Fortschritts und spielt jedes Spiel noch einmal ab.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Aufruf: vexel [OPTION]...
+Weiche den Kugeln von 44 Kanonen auf einem Spielfeld aus 11 × 11 Feldern aus.
+
+Optionen:
+  --scores-file PFAD  die Bestenliste in der Datei PFAD führen
+                      (Vorgabe: %1)
+  --seed N            die Zufallszahlen der Kanonen aus dem Startwert N
+                      ziehen (0 bis 4294967295; Vorgabe: %2)
+  --no-auto-pause     weiterspielen, wenn ein anderes Fenster den Fokus
+                      bekommt, das Fenster minimiert wird oder das Menü
+                      Optionen, Ansicht oder Hilfe aufgeht
+  --replay DATEI      eine Wiederholung ansehen: DATEI ist ein Pfad oder
+                      last, best-4way bzw. best-2way für die
+                      Wiederholungen neben der Bestenliste
+  --verify DATEI      eine Wiederholung ohne Fenster abspielen, ihr
+                      Ergebnis als &apos;score N, level L, 4-way, T ticks&apos;
+                      ausgeben und mit 0 enden, wenn es zum
+                      aufgezeichneten Ende passt, sonst mit 1, und mit 2,
+                      wenn DATEI keine lesbare Wiederholung ist
+  -h, --help          diese Hilfe zeigen und beenden
+      --version       die Version zeigen und beenden
+  --                  Ende der Optionen
+
+Die Toolkit-Optionen -platform, -style, -qwindowgeometry und -display
+werden samt ihrem Wert weitergereicht.
+
+Tasten: Enter hält an und setzt fort; die Pfeiltasten bewegen das grüne
+Feld; F10 öffnet die Menüs; Strg+Q beendet.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -189,6 +234,25 @@ Ihres Fortschritts und spielt jedes Spiel noch einmal ab.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Verloren, aber mit neuem Rekord! Wie heißt du?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>Über Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Über Qt</translation>
     </message>
 </context>
 <context>
@@ -451,6 +515,149 @@ Das Spiel geht weiter, die Bestenliste bleibt erhalten, und die Verlaufsdatei bl
     <message>
         <source>4-Way games, best so far</source>
         <translation>Spiele auf 4 Seiten, bisher bestes</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Vexel – Spielanleitung</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Halte das grüne Feld aus dem Weg der Kugeln, die die 44 Kanonen rund um das Spielfeld quer darüber feuern: Ein Treffer beendet das Spiel. Jede Kugel, die das Spielfeld auf der anderen Seite verlässt, bringt einen Punkt, und die Punkte heben das Level von 1 bis 12, wobei jedes Level die Kanonen öfter feuern lässt.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Tasten und Controller</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Tasten und Controller-Knöpfe</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Mit einem Controller ändern in der Namensabfrage für einen Rekord oben und unten das Zeichen, links und rechts wechseln zwischen den fünf Stellen, A bestätigt und B bricht ab. Wird ein Controller abgezogen, hält ein laufendes Spiel an.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>Die Titelleiste</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>Die Titelleiste zeigt die Punkte: „%1“ während du spielst, „%2“ während das Spiel angehalten ist. Mit %3 folgt das Level auf die Punkte: „%4“.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menüs</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1: %2 markiert die Felder gelb, die gerade von Kugeln gekreuzt werden, %3 zeigt das Level in der Titelleiste, und mit %4 feuern nur die linken und rechten Kanonen, doppelt so oft.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1: der Bestwert jedes Modus, vier Seiten und zwei Seiten, mit dem Namen seines Halters.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1: jedes Spiel, das du gespielt hast, die zehn Besten jedes Modus, eine Kurve deines Fortschritts, und jedes Spiel noch einmal angesehen.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Wo deine Spiele gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Rekorde:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Verlauf:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A oder Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Anhalten oder fortsetzen; ein Spiel beginnt angehalten</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Steuerkreuz oder linker Stick</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Das grüne Feld um ein Feld bewegen, auch angehalten</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Die Menüs öffnen: Pfeiltasten oder Steuerkreuz gehen durch sie, Enter oder A wählt</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Ein Menü oder einen Dialog schließen; das Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Dieses Fenster zeigen</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Vollbild ein und aus</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Vergrößern: ein größeres Spielfeld</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Zurück zur Originalgröße</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Was sie bewirkt</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 und %4 bestimmen die Größe des Spielfelds, %5 füllt den Bildschirm damit, %6 zeigt jeden Zustand mit mehr als seiner Farbe, und Ton schaltet die Geräusche ein und aus, jede Kanone zu hören, wo sie steht. Die Größe, %6 und Ton bleiben zwischen den Starts erhalten.</translation>
     </message>
 </context>
 <context>

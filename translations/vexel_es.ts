@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>Acerca de Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>El icono de Vexel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Un juego arcade para un jugador: esquiva las balas de 44 cañones en un tablero de 11 × 11 casillas.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Software libre bajo la licencia MIT.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Funciona con Qt %1 y SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Traducción al español: los desarrolladores de Vexel</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – licencia</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>La licencia MIT</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -80,62 +124,6 @@
         <translation>la opción %1 no admite ningún valor</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Uso: vexel [OPCIÓN]...
-Esquiva las balas de 44 cañones en un tablero de 11 × 11 casillas.
-
-Opciones:
-  --scores-file RUTA  guardar los récords en el archivo RUTA
-                      (por omisión: %1)
-  --seed N            sacar los números aleatorios de los cañones de la
-                      semilla N (de 0 a 4294967295; por omisión: %2)
-  --no-auto-pause     seguir jugando cuando otra ventana toma el foco, la
-                      ventana se minimiza o se abre el menú Opciones
-  --replay ARCHIVO    ver una repetición: ARCHIVO es una ruta, o bien
-                      last, best-4way o best-2way para las repeticiones
-                      guardadas junto a los récords
-  --verify ARCHIVO    reproducir una repetición sin ventana, mostrar su
-                      resultado como &apos;score N, level L, 4-way, T ticks&apos; y
-                      salir con 0 si coincide con el final grabado, 1 si
-                      no, y 2 si ARCHIVO no es una repetición legible
-  -h, --help          mostrar esta ayuda y salir
-      --version       mostrar la versión y salir
-  --                  fin de las opciones
-
-Las opciones del toolkit -platform, -style, -qwindowgeometry y -display
-se pasan con su valor.
-
-Teclas: Intro pausa y reanuda; las flechas mueven el cuadrado verde;
-F10 abre los menús; Ctrl+Q sale.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Prueba «vexel --help» para más información.</translation>
     </message>
@@ -176,6 +164,64 @@ El menú Historial muestra cada partida, las diez mejores, los totales y una
 gráfica de su progreso, y vuelve a reproducir cualquier partida.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPCIÓN]...
+Esquiva las balas de 44 cañones en un tablero de 11 × 11 casillas.
+
+Opciones:
+  --scores-file RUTA  guardar los récords en el archivo RUTA
+                      (por omisión: %1)
+  --seed N            sacar los números aleatorios de los cañones de la
+                      semilla N (de 0 a 4294967295; por omisión: %2)
+  --no-auto-pause     seguir jugando cuando otra ventana toma el foco, la
+                      ventana se minimiza o se abre el menú Opciones, Ver
+                      o Ayuda
+  --replay ARCHIVO    ver una repetición: ARCHIVO es una ruta, o bien
+                      last, best-4way o best-2way para las repeticiones
+                      guardadas junto a los récords
+  --verify ARCHIVO    reproducir una repetición sin ventana, mostrar su
+                      resultado como &apos;score N, level L, 4-way, T ticks&apos; y
+                      salir con 0 si coincide con el final grabado, 1 si
+                      no, y 2 si ARCHIVO no es una repetición legible
+  -h, --help          mostrar esta ayuda y salir
+      --version       mostrar la versión y salir
+  --                  fin de las opciones
+
+Las opciones del toolkit -platform, -style, -qwindowgeometry y -display
+se pasan con su valor.
+
+Teclas: Intro pausa y reanuda; las flechas mueven el cuadrado verde;
+F10 abre los menús; Ctrl+Q sale.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -186,6 +232,25 @@ gráfica de su progreso, y vuelve a reproducir cualquier partida.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Has perdido, ¡pero has batido el récord! ¿Cómo te llamas?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>Acerca de Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Acerca de Qt</translation>
     </message>
 </context>
 <context>
@@ -448,6 +513,149 @@ El juego sigue y los récords se conservan; el archivo del historial queda tal c
     <message>
         <source>4-Way games, best so far</source>
         <translation>Partidas a 4 lados, mejor hasta entonces</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Cómo se juega a Vexel</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Mantén el cuadrado verde fuera del camino de las balas que los 44 cañones alrededor del tablero disparan a través de él: un solo impacto termina la partida. Cada bala que sale del tablero por el otro lado suma un punto, y los puntos suben el nivel de 1 a 12; cada nivel hace que los cañones disparen más a menudo.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Teclas y mando</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Teclas y botones del mando</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Con un mando, en la petición del nombre de quien bate un récord, arriba y abajo cambian el carácter, izquierda y derecha recorren las cinco posiciones, A acepta y B cancela. Desconectar un mando pausa una partida en curso.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>La barra de título</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>La barra de título indica los puntos: «%1» mientras juegas, «%2» mientras la partida está en pausa. Con %3 el nivel sigue a los puntos: «%4».</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menús</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1: %2 marca en amarillo las casillas que están cruzando las balas, %3 muestra el nivel en la barra de título y con %4 solo disparan los cañones de la izquierda y la derecha, al doble de ritmo.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1: la mejor puntuación de cada modo, cuatro lados y dos lados, con el nombre de quien la consiguió.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1: cada partida que has jugado, las diez mejores de cada modo, un gráfico de tu progreso y cualquier partida vista de nuevo.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Dónde se guardan tus partidas</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Récords:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Repeticiones:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Historial:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Ajustes:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Intro</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A o Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Pausar o reanudar; la partida empieza en pausa</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Cruceta o stick izquierdo</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Mover el cuadrado verde una casilla, también en pausa</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Abrir los menús: las flechas o la cruceta los recorren, Intro o A elige</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Cerrar un menú o un diálogo; salir de la pantalla completa</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Mostrar esta ventana</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Pantalla completa sí o no</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Acercar: un tablero más grande</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Volver al tamaño real</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 y %4 cambian el tamaño del tablero, %5 llena la pantalla con él, %6 indica cada estado con algo más que su color, y Sonido activa y desactiva los sonidos, cada cañón oído desde donde está. El zoom, %6 y Sonido se conservan entre sesiones.</translation>
     </message>
 </context>
 <context>

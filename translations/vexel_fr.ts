@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>À propos de Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>L&apos;icône de Vexel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Un jeu d&apos;arcade pour un joueur&#xa0;: esquivez les balles de 44 canons sur un plateau de 11 × 11 cases.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Fonctionne avec Qt %1 et SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Traduction française&#xa0;: les développeurs de Vexel</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – licence</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>La licence MIT</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -80,64 +124,6 @@
         <translation>l&apos;option %1 ne prend pas de valeur</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Utilisation&#xa0;: vexel [OPTION]...
-Esquivez les balles de 44 canons sur un plateau de 11 × 11 cases.
-
-Options&#xa0;:
-  --scores-file CHEMIN  garder les records dans le fichier CHEMIN
-                        (par défaut&#xa0;: %1)
-  --seed N              tirer les nombres aléatoires des canons de la
-                        graine N (0 à 4294967295&#xa0;; par défaut&#xa0;: %2)
-  --no-auto-pause       continuer quand une autre fenêtre prend le focus,
-                        quand la fenêtre est réduite ou quand le menu
-                        Options s&apos;ouvre
-  --replay FICHIER      regarder un replay&#xa0;: FICHIER est un chemin, ou
-                        last, best-4way ou best-2way pour les replays
-                        gardés à côté des records
-  --verify FICHIER      jouer un replay sans fenêtre, afficher son
-                        résultat sous la forme
-                        &apos;score N, level L, 4-way, T ticks&apos; et sortir avec
-                        0 s&apos;il correspond à la fin enregistrée, 1 sinon,
-                        2 si FICHIER n&apos;est pas un replay lisible
-  -h, --help            afficher cette aide et quitter
-      --version         afficher la version et quitter
-  --                    fin des options
-
-Les options de la boîte à outils -platform, -style, -qwindowgeometry et
--display sont transmises avec leur valeur.
-
-Touches&#xa0;: Entrée met en pause et reprend&#xa0;; les flèches déplacent le carré
-vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Essayez «&#xa0;vexel --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
@@ -179,6 +165,65 @@ Le menu Historique montre chaque partie, les dix meilleures, les totaux et une
 courbe de vos progrès, et rejoue n&apos;importe quelle partie.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Utilisation&#xa0;: vexel [OPTION]...
+Esquivez les balles de 44 canons sur un plateau de 11 × 11 cases.
+
+Options&#xa0;:
+  --scores-file CHEMIN  garder les records dans le fichier CHEMIN
+                        (par défaut&#xa0;: %1)
+  --seed N              tirer les nombres aléatoires des canons de la
+                        graine N (0 à 4294967295&#xa0;; par défaut&#xa0;: %2)
+  --no-auto-pause       continuer quand une autre fenêtre prend le focus,
+                        quand la fenêtre est réduite ou quand le menu
+                        Options, Affichage ou Aide s&apos;ouvre
+  --replay FICHIER      regarder un replay&#xa0;: FICHIER est un chemin, ou
+                        last, best-4way ou best-2way pour les replays
+                        gardés à côté des records
+  --verify FICHIER      jouer un replay sans fenêtre, afficher son
+                        résultat sous la forme
+                        &apos;score N, level L, 4-way, T ticks&apos; et sortir avec
+                        0 s&apos;il correspond à la fin enregistrée, 1 sinon,
+                        2 si FICHIER n&apos;est pas un replay lisible
+  -h, --help            afficher cette aide et quitter
+      --version         afficher la version et quitter
+  --                    fin des options
+
+Les options de la boîte à outils -platform, -style, -qwindowgeometry et
+-display sont transmises avec leur valeur.
+
+Touches&#xa0;: Entrée met en pause et reprend&#xa0;; les flèches déplacent le carré
+vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -189,6 +234,25 @@ courbe de vos progrès, et rejoue n&apos;importe quelle partie.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Perdu, mais vous battez le record&#xa0;! Quel est votre nom&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>À propos de Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
     </message>
 </context>
 <context>
@@ -451,6 +515,149 @@ Le jeu continue et les records sont conservés&#xa0;; le fichier d&apos;historiq
     <message>
         <source>4-Way games, best so far</source>
         <translation>Parties à 4 côtés, meilleur jusque-là</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Comment jouer à Vexel</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Gardez le carré vert hors du chemin des balles que les 44 canons autour du plateau tirent à travers lui&#xa0;: un seul coup met fin à la partie. Chaque balle qui quitte le plateau de l&apos;autre côté rapporte un point, et les points font monter le niveau de 1 à 12, chaque niveau faisant tirer les canons plus souvent.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Touches et manette</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Touches et boutons de la manette</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Avec une manette, dans la demande du nom du détenteur d&apos;un record, haut et bas changent le caractère, gauche et droite passent d&apos;une des cinq places à l&apos;autre, A valide et B annule. Débrancher une manette met en pause une partie en cours.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>La barre de titre</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>La barre de titre indique les points&#xa0;: «&#xa0;%1&#xa0;» pendant que vous jouez, «&#xa0;%2&#xa0;» quand la partie est en pause. Avec %3, le niveau suit les points&#xa0;: «&#xa0;%4&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1&#xa0;: %2 marque en jaune les cases que traversent des balles, %3 affiche le niveau dans la barre de titre, et avec %4 seuls les canons de gauche et de droite tirent, deux fois plus souvent.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1&#xa0;: le meilleur score de chaque mode, quatre côtés et deux côtés, avec le nom de son détenteur.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1&#xa0;: chaque partie que vous avez jouée, les dix meilleures de chaque mode, un graphique de vos progrès, et toute partie revue.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Où vos parties sont gardées</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Records&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Replays&#xa0;:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Historique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Réglages&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A ou Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Mettre en pause ou reprendre&#xa0;; une partie commence en pause</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croix directionnelle ou stick gauche</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Déplacer le carré vert d&apos;une case, même en pause</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Ouvrir les menus&#xa0;: les flèches ou la croix les parcourent, Entrée ou A choisit</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Fermer un menu ou une boîte de dialogue&#xa0;; quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Afficher cette fenêtre</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Plein écran ou non</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Zoom avant&#xa0;: un plateau plus grand</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Revenir à la taille réelle</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1&#xa0;: %2, %3 et %4 règlent la taille du plateau, %5 en remplit l&apos;écran, %6 montre chaque état par plus que sa couleur, et Son active ou coupe les sons, chaque canon entendu depuis sa place. Le zoom, %6 et Son sont gardés d&apos;une session à l&apos;autre.</translation>
     </message>
 </context>
 <context>

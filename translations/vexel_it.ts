@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>Informazioni su Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>L&apos;icona di Vexel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Un gioco arcade per un giocatore: schiva i proiettili di 44 cannoni su una scacchiera di 11 × 11 caselle.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Software libero con licenza MIT.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Funziona con Qt %1 e SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Traduzione italiana: gli sviluppatori di Vexel</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licenza</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – licenza</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>La licenza MIT</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -80,64 +124,6 @@
         <translation>l&apos;opzione %1 non accetta valori</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Uso: vexel [OPZIONE]...
-Schiva i proiettili di 44 cannoni su una scacchiera di 11 × 11 caselle.
-
-Opzioni:
-  --scores-file PERCORSO  tenere i record nel file PERCORSO
-                          (predefinito: %1)
-  --seed N                estrarre i numeri casuali dei cannoni dal seme N
-                          (da 0 a 4294967295; predefinito: %2)
-  --no-auto-pause         continuare a giocare quando un&apos;altra finestra
-                          prende il focus, la finestra viene ridotta a
-                          icona o si apre il menu Opzioni
-  --replay FILE           guardare un replay: FILE è un percorso, oppure
-                          last, best-4way o best-2way per i replay tenuti
-                          accanto ai record
-  --verify FILE           giocare un replay senza finestra, stamparne il
-                          risultato come &apos;score N, level L, 4-way, T ticks&apos;
-                          e uscire con 0 se corrisponde alla fine
-                          registrata, 1 se no, 2 se FILE non è un replay
-                          leggibile
-  -h, --help              mostrare questo aiuto e uscire
-      --version           mostrare la versione e uscire
-  --                      fine delle opzioni
-
-Le opzioni del toolkit -platform, -style, -qwindowgeometry e -display
-vengono passate con il loro valore.
-
-Tasti: Invio mette in pausa e riprende; le frecce muovono il quadrato
-verde; F10 apre i menu; Ctrl+Q esce.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Usa &apos;vexel --help&apos; per maggiori informazioni.</translation>
     </message>
@@ -179,6 +165,66 @@ Il menu Cronologia mostra ogni partita, le dieci migliori, i totali e un grafico
 dei tuoi progressi, e rigioca qualsiasi partita.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPZIONE]...
+Schiva i proiettili di 44 cannoni su una scacchiera di 11 × 11 caselle.
+
+Opzioni:
+  --scores-file PERCORSO  tenere i record nel file PERCORSO
+                          (predefinito: %1)
+  --seed N                estrarre i numeri casuali dei cannoni dal seme N
+                          (da 0 a 4294967295; predefinito: %2)
+  --no-auto-pause         continuare a giocare quando un&apos;altra finestra
+                          prende il focus, la finestra viene ridotta a
+                          icona o si apre il menu Opzioni, Visualizza o
+                          Aiuto
+  --replay FILE           guardare un replay: FILE è un percorso, oppure
+                          last, best-4way o best-2way per i replay tenuti
+                          accanto ai record
+  --verify FILE           giocare un replay senza finestra, stamparne il
+                          risultato come &apos;score N, level L, 4-way, T ticks&apos;
+                          e uscire con 0 se corrisponde alla fine
+                          registrata, 1 se no, 2 se FILE non è un replay
+                          leggibile
+  -h, --help              mostrare questo aiuto e uscire
+      --version           mostrare la versione e uscire
+  --                      fine delle opzioni
+
+Le opzioni del toolkit -platform, -style, -qwindowgeometry e -display
+vengono passate con il loro valore.
+
+Tasti: Invio mette in pausa e riprende; le frecce muovono il quadrato
+verde; F10 apre i menu; Ctrl+Q esce.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -189,6 +235,25 @@ dei tuoi progressi, e rigioca qualsiasi partita.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Hai perso, ma hai fatto un nuovo record! Come ti chiami?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>Informazioni su Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Informazioni su Qt</translation>
     </message>
 </context>
 <context>
@@ -451,6 +516,149 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
     <message>
         <source>4-Way games, best so far</source>
         <translation>Partite a 4 lati, migliore finora</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Come si gioca a Vexel</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Tieni il quadrato verde lontano dai proiettili che i 44 cannoni intorno alla scacchiera sparano attraverso di essa: un solo colpo chiude la partita. Ogni proiettile che esce dalla scacchiera dal lato opposto vale un punto, e i punti alzano il livello da 1 a 12; ogni livello fa sparare i cannoni più spesso.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Tasti e controller</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Tasti e pulsanti del controller</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Con un controller, nella richiesta del nome di chi fa il record, su e giù cambiano il carattere, sinistra e destra si spostano tra le cinque posizioni, A conferma e B annulla. Scollegare un controller mette in pausa una partita in corso.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>La barra del titolo</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>La barra del titolo indica i punti: «%1» mentre giochi, «%2» mentre la partita è in pausa. Con %3 il livello segue i punti: «%4».</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1: %2 segna in giallo le caselle attraversate dai proiettili, %3 mostra il livello nella barra del titolo e con %4 sparano solo i cannoni a sinistra e a destra, al doppio del ritmo.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1: il miglior punteggio di ogni modalità, quattro lati e due lati, con il nome di chi lo detiene.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1: ogni partita che hai giocato, le dieci migliori di ogni modalità, un grafico dei tuoi progressi e qualsiasi partita rivista.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Dove sono conservate le tue partite</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Record:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Replay:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Cronologia:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Impostazioni:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Invio</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A o Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Mettere in pausa o riprendere; la partita inizia in pausa</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Croce direzionale o levetta sinistra</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Spostare il quadrato verde di una casella, anche in pausa</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Aprire i menu: le frecce o la croce direzionale li percorrono, Invio o A sceglie</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Chiudere un menu o una finestra di dialogo; uscire dallo schermo intero</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Mostrare questa finestra</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Schermo intero sì o no</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Ingrandire: una scacchiera più grande</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Ridurre</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Tornare alla dimensione reale</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Uscire</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Cosa fa</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 e %4 cambiano la dimensione della scacchiera, %5 ne riempie lo schermo, %6 mostra ogni stato con più del suo colore, e Suono attiva e disattiva i suoni, ogni cannone sentito da dove si trova. Lo zoom, %6 e Suono restano da un avvio all&apos;altro.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>O grze Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>Ikona gry Vexel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Gra zręcznościowa dla jednego gracza: unikaj pocisków 44 dział na planszy 11 × 11 pól.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Wolne oprogramowanie na licencji MIT.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Działa z Qt %1 i SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Polskie tłumaczenie: twórcy gry Vexel</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencja</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – licencja</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>Licencja MIT</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -82,64 +126,6 @@
         <translation>opcja %1 nie przyjmuje wartości</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Użycie: vexel [OPCJA]...
-Unikaj pocisków 44 dział na planszy 11 × 11 pól.
-
-Opcje:
-  --scores-file ŚCIEŻKA  trzymaj rekordy w pliku ŚCIEŻKA
-                         (domyślnie: %1)
-  --seed N               losuj liczby dla dział z ziarna N
-                         (od 0 do 4294967295; domyślnie: %2)
-  --no-auto-pause        graj dalej, gdy inne okno przejmie fokus, okno
-                         zostanie zminimalizowane lub otworzy się menu
-                         Opcje
-  --replay PLIK          obejrzyj powtórkę: PLIK to ścieżka albo last,
-                         best-4way lub best-2way dla powtórek trzymanych
-                         obok rekordów
-  --verify PLIK          rozegraj powtórkę bez okna, wypisz jej wynik jako
-                         &apos;score N, level L, 4-way, T ticks&apos; i zakończ
-                         z kodem 0, gdy zgadza się z nagranym końcem, 1,
-                         gdy nie, oraz 2, gdy PLIK nie jest czytelną
-                         powtórką
-  -h, --help             pokaż tę pomoc i zakończ
-      --version          pokaż wersję i zakończ
-  --                     koniec opcji
-
-Opcje biblioteki Qt -platform, -style, -qwindowgeometry i -display są
-przekazywane dalej wraz z wartością.
-
-Klawisze: Enter wstrzymuje i wznawia grę; strzałki przesuwają zielone
-pole; F10 otwiera menu; Ctrl+Q kończy.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Więcej informacji: &apos;vexel --help&apos;.</translation>
     </message>
@@ -181,6 +167,65 @@ Menu Historia pokazuje każdą grę, najlepsze dziesiątki, podsumowanie i wykre
 postępów oraz odtwarza dowolną grę ponownie.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Użycie: vexel [OPCJA]...
+Unikaj pocisków 44 dział na planszy 11 × 11 pól.
+
+Opcje:
+  --scores-file ŚCIEŻKA  trzymaj rekordy w pliku ŚCIEŻKA
+                         (domyślnie: %1)
+  --seed N               losuj liczby dla dział z ziarna N
+                         (od 0 do 4294967295; domyślnie: %2)
+  --no-auto-pause        graj dalej, gdy inne okno przejmie fokus, okno
+                         zostanie zminimalizowane lub otworzy się menu
+                         Opcje, Widok lub Pomoc
+  --replay PLIK          obejrzyj powtórkę: PLIK to ścieżka albo last,
+                         best-4way lub best-2way dla powtórek trzymanych
+                         obok rekordów
+  --verify PLIK          rozegraj powtórkę bez okna, wypisz jej wynik jako
+                         &apos;score N, level L, 4-way, T ticks&apos; i zakończ
+                         z kodem 0, gdy zgadza się z nagranym końcem, 1,
+                         gdy nie, oraz 2, gdy PLIK nie jest czytelną
+                         powtórką
+  -h, --help             pokaż tę pomoc i zakończ
+      --version          pokaż wersję i zakończ
+  --                     koniec opcji
+
+Opcje biblioteki Qt -platform, -style, -qwindowgeometry i -display są
+przekazywane dalej wraz z wartością.
+
+Klawisze: Enter wstrzymuje i wznawia grę; strzałki przesuwają zielone
+pole; F10 otwiera menu; Ctrl+Q kończy.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -191,6 +236,25 @@ postępów oraz odtwarza dowolną grę ponownie.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Przegrana, ale to nowy rekord! Jak się nazywasz?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Jak grać</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>O grze Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>O Qt</translation>
     </message>
 </context>
 <context>
@@ -453,6 +517,149 @@ Gra toczy się dalej, a rekordy są zachowane; plik historii pozostaje bez zmian
     <message>
         <source>4-Way games, best so far</source>
         <translation>Gry na 4 strony, najlepszy dotąd</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Jak grać w Vexel</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Trzymaj zielony kwadrat z dala od pocisków, którymi 44 działa wokół planszy strzelają przez nią: jedno trafienie kończy grę. Każdy pocisk, który opuści planszę po drugiej stronie, daje punkt, a punkty podnoszą poziom od 1 do 12; z każdym poziomem działa strzelają częściej.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Klawisze i kontroler</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Klawisze i przyciski kontrolera</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Z kontrolerem w pytaniu o imię zdobywcy rekordu góra i dół zmieniają znak, lewo i prawo przechodzą między pięcioma miejscami, A zatwierdza, a B anuluje. Odłączenie kontrolera wstrzymuje trwającą grę.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>Pasek tytułu</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>Pasek tytułu pokazuje punkty: „%1” w trakcie gry, „%2”, gdy gra jest wstrzymana. Z opcją %3 po punktach widać poziom: „%4”.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1: %2 zaznacza na żółto pola, przez które lecą pociski, %3 pokazuje poziom na pasku tytułu, a przy %4 strzelają tylko działa z lewej i prawej, dwa razy częściej.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1: najlepszy wynik każdego trybu, na cztery i na dwie strony, z imieniem jego zdobywcy.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1: każda rozegrana gra, dziesięć najlepszych w każdym trybie, wykres twoich postępów i dowolna gra obejrzana ponownie.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Gdzie są zapisywane twoje gry</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Rekordy:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Powtórki:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Historia:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Ustawienia:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A lub Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Wstrzymaj lub wznów; gra zaczyna się od pauzy</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Krzyżak lub lewa gałka</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Przesuń zielony kwadrat o jedno pole, także w pauzie</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Otwórz menu: strzałki lub krzyżak chodzą po nich, Enter lub A wybiera</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Zamknij menu lub okno dialogowe; wyjdź z pełnego ekranu</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Pokaż to okno</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Pełny ekran włącz i wyłącz</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 lub %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Powiększ: większa plansza</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Wróć do rzeczywistego rozmiaru</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Kontroler</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Co robi</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 i %4 zmieniają rozmiar planszy, %5 wypełnia nią ekran, %6 pokazuje każdy stan czymś więcej niż kolorem, a Dźwięk włącza i wyłącza dźwięki, każde działo słychać tam, gdzie stoi. Powiększenie, %6 i Dźwięk są zachowywane między uruchomieniami.</translation>
     </message>
 </context>
 <context>

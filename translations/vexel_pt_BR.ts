@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AboutVexel</name>
+    <message>
+        <source>About Vexel</source>
+        <translation>Sobre o Vexel</translation>
+    </message>
+    <message>
+        <source>The Vexel icon</source>
+        <translation>O ícone do Vexel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>An arcade game for one player: dodge the bullets of 44 guns on an 11 by 11 board.</source>
+        <translation>Um jogo de arcade para um jogador: desvie das balas de 44 canhões em um tabuleiro de 11 × 11 casas.</translation>
+    </message>
+    <message>
+        <source>Free software under the MIT licence.</source>
+        <translation>Software livre sob a licença MIT.</translation>
+    </message>
+    <message>
+        <source>Runs with Qt %1 and SDL %2.</source>
+        <translation>Roda com Qt %1 e SDL %2.</translation>
+    </message>
+    <message>
+        <source>translator-credits</source>
+        <extracomment>Who translated the game into this language, for the About box: &quot;German translation: NAME&quot;. English, the game&apos;s own language, shows nothing.</extracomment>
+        <translation>Tradução para o português do Brasil: os desenvolvedores do Vexel</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licença</translation>
+    </message>
+    <message>
+        <source>Vexel Licence</source>
+        <translation>Vexel – licença</translation>
+    </message>
+    <message>
+        <source>The MIT licence</source>
+        <translation>A licença MIT</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>Vexel board</source>
@@ -80,63 +124,6 @@
         <translation>a opção %1 não aceita valor</translation>
     </message>
     <message>
-        <source>Usage: vexel [OPTION]...
-Dodge the bullets of 44 guns on an 11 by 11 board.
-
-Options:
-  --scores-file PATH  keep the high scores in the file PATH
-                      (default: %1)
-  --seed N            draw the guns&apos; random numbers from seed N
-                      (0 to 4294967295; default: %2)
-  --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
-  --replay FILE       watch a replay: FILE is a path, or last, best-4way
-                      or best-2way for the replays kept beside the
-                      high scores
-  --verify FILE       play a replay with no window, print its result as
-                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
-                      when it matches the recorded end, 1 when not, 2
-                      when FILE is no readable replay
-  -h, --help          show this help and exit
-      --version       show the version and exit
-  --                  end the options
-
-The toolkit options -platform, -style, -qwindowgeometry and -display
-are passed on with their value.
-
-Keys: Enter pauses and resumes; the arrow keys move the green square;
-F10 opens the menus; Ctrl+Q quits.
-</source>
-        <translation>Uso: vexel [OPÇÃO]...
-Desvie das balas de 44 canhões em um tabuleiro de 11 × 11 casas.
-
-Opções:
-  --scores-file CAMINHO  guardar os recordes no arquivo CAMINHO
-                         (padrão: %1)
-  --seed N               sortear os números aleatórios dos canhões a
-                         partir da semente N (de 0 a 4294967295;
-                         padrão: %2)
-  --no-auto-pause        continuar jogando quando outra janela recebe o
-                         foco, a janela é minimizada ou o menu Opções abre
-  --replay ARQUIVO       assistir a um replay: ARQUIVO é um caminho, ou
-                         last, best-4way ou best-2way para os replays
-                         guardados junto aos recordes
-  --verify ARQUIVO       jogar um replay sem janela, mostrar o resultado
-                         como &apos;score N, level L, 4-way, T ticks&apos; e sair
-                         com 0 quando ele bate com o fim gravado, 1 quando
-                         não, e 2 quando ARQUIVO não é um replay legível
-  -h, --help             mostrar esta ajuda e sair
-      --version          mostrar a versão e sair
-  --                     fim das opções
-
-As opções do toolkit -platform, -style, -qwindowgeometry e -display
-são repassadas com o seu valor.
-
-Teclas: Enter pausa e retoma; as setas movem o quadrado verde;
-F10 abre os menus; Ctrl+Q sai.
-</translation>
-    </message>
-    <message>
         <source>Try &apos;vexel --help&apos; for more information.</source>
         <translation>Tente &apos;vexel --help&apos; para mais informações.</translation>
     </message>
@@ -176,6 +163,65 @@ O menu Histórico mostra cada partida, as dez melhores, os totais e um gráfico
 do seu progresso, e reproduz qualquer partida de novo.
 </translation>
     </message>
+    <message>
+        <source>Usage: vexel [OPTION]...
+Dodge the bullets of 44 guns on an 11 by 11 board.
+
+Options:
+  --scores-file PATH  keep the high scores in the file PATH
+                      (default: %1)
+  --seed N            draw the guns&apos; random numbers from seed N
+                      (0 to 4294967295; default: %2)
+  --no-auto-pause     play on when another window takes the focus, the
+                      window is minimised or the Options, View or Help
+                      menu opens
+  --replay FILE       watch a replay: FILE is a path, or last, best-4way
+                      or best-2way for the replays kept beside the
+                      high scores
+  --verify FILE       play a replay with no window, print its result as
+                      &apos;score N, level L, 4-way, T ticks&apos; and exit with 0
+                      when it matches the recorded end, 1 when not, 2
+                      when FILE is no readable replay
+  -h, --help          show this help and exit
+      --version       show the version and exit
+  --                  end the options
+
+The toolkit options -platform, -style, -qwindowgeometry and -display
+are passed on with their value.
+
+Keys: Enter pauses and resumes; the arrow keys move the green square;
+F10 opens the menus; Ctrl+Q quits.
+</source>
+        <translation>Uso: vexel [OPÇÃO]...
+Desvie das balas de 44 canhões em um tabuleiro de 11 × 11 casas.
+
+Opções:
+  --scores-file CAMINHO  guardar os recordes no arquivo CAMINHO
+                         (padrão: %1)
+  --seed N               sortear os números aleatórios dos canhões a
+                         partir da semente N (de 0 a 4294967295;
+                         padrão: %2)
+  --no-auto-pause        continuar jogando quando outra janela recebe o
+                         foco, a janela é minimizada ou o menu Opções,
+                         Exibir ou Ajuda abre
+  --replay ARQUIVO       assistir a um replay: ARQUIVO é um caminho, ou
+                         last, best-4way ou best-2way para os replays
+                         guardados junto aos recordes
+  --verify ARQUIVO       jogar um replay sem janela, mostrar o resultado
+                         como &apos;score N, level L, 4-way, T ticks&apos; e sair
+                         com 0 quando ele bate com o fim gravado, 1 quando
+                         não, e 2 quando ARQUIVO não é um replay legível
+  -h, --help             mostrar esta ajuda e sair
+      --version          mostrar a versão e sair
+  --                     fim das opções
+
+As opções do toolkit -platform, -style, -qwindowgeometry e -display
+são repassadas com o seu valor.
+
+Teclas: Enter pausa e retoma; as setas movem o quadrado verde;
+F10 abre os menus; Ctrl+Q sai.
+</translation>
+    </message>
 </context>
 <context>
     <name>GameOver</name>
@@ -186,6 +232,25 @@ do seu progresso, e reproduz qualquer partida de novo.
     <message>
         <source>You lost, but you have set a new high score! What is your name?</source>
         <translation>Você perdeu, mas bateu o recorde! Qual é o seu nome?</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>About Vexel</source>
+        <translation>Sobre o Vexel</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>Sobre o Qt</translation>
     </message>
 </context>
 <context>
@@ -448,6 +513,149 @@ O jogo continua e os recordes são mantidos; o arquivo do histórico fica como e
     <message>
         <source>4-Way games, best so far</source>
         <translation>Partidas com 4 lados, melhor até então</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to Play Vexel</source>
+        <translation>Como jogar Vexel</translation>
+    </message>
+    <message>
+        <source>Keep the green square out of the way of the bullets that the 44 guns around the board fire across it: one hit ends the game. Every bullet that leaves the board on the far side scores a point, and the points raise the level from 1 to 12, each level making the guns fire more often.</source>
+        <translation>Mantenha o quadrado verde fora do caminho das balas que os 44 canhões em volta do tabuleiro disparam através dele: um só acerto termina a partida. Cada bala que sai do tabuleiro pelo outro lado vale um ponto, e os pontos sobem o nível de 1 a 12; cada nível faz os canhões atirarem com mais frequência.</translation>
+    </message>
+    <message>
+        <source>Keys and controller</source>
+        <translation>Teclas e controle</translation>
+    </message>
+    <message>
+        <source>Keys and controller buttons</source>
+        <translation>Teclas e botões do controle</translation>
+    </message>
+    <message>
+        <source>With a controller, in the record holder&apos;s name prompt up and down change the character, left and right move over the five places, A accepts and B cancels. Unplugging a controller pauses a running game.</source>
+        <translation>Com um controle, no pedido do nome de quem bateu um recorde, cima e baixo trocam o caractere, esquerda e direita passam pelas cinco posições, A confirma e B cancela. Desconectar um controle pausa uma partida em andamento.</translation>
+    </message>
+    <message>
+        <source>The title bar</source>
+        <translation>A barra de título</translation>
+    </message>
+    <message>
+        <source>The title bar tells the points: “%1” while you play, “%2” while the game is paused. With %3 the level follows the points: “%4”.</source>
+        <translation>A barra de título mostra os pontos: “%1” enquanto você joga, “%2” enquanto a partida está pausada. Com %3 o nível vem depois dos pontos: “%4”.</translation>
+    </message>
+    <message>
+        <source>Menus</source>
+        <translation>Menus</translation>
+    </message>
+    <message>
+        <source>%1: %2 marks in yellow the squares that bullets are crossing, %3 shows the level in the title bar, and with %4 only the left and right guns fire, at twice the rate.</source>
+        <translation>%1: %2 marca em amarelo as casas que as balas estão cruzando, %3 mostra o nível na barra de título e com %4 só os canhões da esquerda e da direita atiram, no dobro do ritmo.</translation>
+    </message>
+    <message>
+        <source>%1: the best score of each mode, four-way and two-way, with its holder&apos;s name.</source>
+        <translation>%1: a melhor pontuação de cada modo, quatro lados e dois lados, com o nome de quem a fez.</translation>
+    </message>
+    <message>
+        <source>%1: every game you have played, the top ten of each mode, a chart of your progress, and any game watched again.</source>
+        <translation>%1: cada partida que você jogou, as dez melhores de cada modo, um gráfico do seu progresso e qualquer partida assistida de novo.</translation>
+    </message>
+    <message>
+        <source>Where your games are kept</source>
+        <translation>Onde suas partidas são guardadas</translation>
+    </message>
+    <message>
+        <source>Records:</source>
+        <translation>Recordes:</translation>
+    </message>
+    <message>
+        <source>Replays:</source>
+        <translation>Replays:</translation>
+    </message>
+    <message>
+        <source>History:</source>
+        <translation>Histórico:</translation>
+    </message>
+    <message>
+        <source>Settings:</source>
+        <translation>Configurações:</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Enter</translation>
+    </message>
+    <message>
+        <source>A or Start</source>
+        <translation>A ou Start</translation>
+    </message>
+    <message>
+        <source>Pause or resume; a game starts paused</source>
+        <translation>Pausar ou retomar; a partida começa pausada</translation>
+    </message>
+    <message>
+        <source>D-pad or left stick</source>
+        <translation>Direcional ou analógico esquerdo</translation>
+    </message>
+    <message>
+        <source>Move the green square one square, also while paused</source>
+        <translation>Mover o quadrado verde uma casa, também pausado</translation>
+    </message>
+    <message>
+        <source>Back (Select)</source>
+        <translation>Back (Select)</translation>
+    </message>
+    <message>
+        <source>Open the menus: the arrows or the D-pad walk them, Enter or A chooses</source>
+        <translation>Abrir os menus: as setas ou o direcional percorrem, Enter ou A escolhe</translation>
+    </message>
+    <message>
+        <source>Close a menu or a dialog; leave full screen</source>
+        <translation>Fechar um menu ou uma caixa de diálogo; sair da tela cheia</translation>
+    </message>
+    <message>
+        <source>Show this window</source>
+        <translation>Mostrar esta janela</translation>
+    </message>
+    <message>
+        <source>Full screen on and off</source>
+        <translation>Tela cheia liga e desliga</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Zoom in: a larger board</source>
+        <translation>Ampliar: um tabuleiro maior</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Back to the actual size</source>
+        <translation>Voltar ao tamanho real</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>O que faz</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
+        <translation>%1: %2, %3 e %4 mudam o tamanho do tabuleiro, %5 enche a tela com ele, %6 mostra cada estado com mais que a sua cor, e Som liga e desliga os sons, cada canhão ouvido de onde está. O zoom, %6 e Som são mantidos entre as execuções.</translation>
     </message>
 </context>
 <context>

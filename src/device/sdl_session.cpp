@@ -33,4 +33,12 @@ void SdlSession::release(std::uint32_t subsystems)
     SDL_QuitSubSystem(subsystems);
 }
 
+std::string SdlSession::version()
+{
+    SDL_version linked;
+    SDL_GetVersion(&linked);
+    return std::to_string(linked.major) + '.' + std::to_string(linked.minor) + '.' +
+           std::to_string(linked.patch);
+}
+
 } // namespace vexel::device

@@ -22,6 +22,11 @@ public:
     // is given, when SDL could not.
     static bool acquire(std::uint32_t subsystems, std::string* error = nullptr);
     static void release(std::uint32_t subsystems);
+
+    // The version of the SDL library the program runs with, as
+    // "major.minor.patch": that of the shared library loaded, which may be
+    // newer than the headers it was built against. Needs no SDL_Init.
+    static std::string version();
 };
 
 } // namespace vexel::device

@@ -161,9 +161,8 @@ bool DialogKeyGuard::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-int runGameDialog(QDialog& dialog, const QWidget& window)
+void moveBeside(QDialog& dialog, const QWidget& window)
 {
-    fitTitle(dialog);
     // The dialog's frame is not known before it is shown; the window's own
     // is the best guess for it.
     const QSize decoration = window.frameGeometry().size() - window.geometry().size();
@@ -172,6 +171,12 @@ int runGameDialog(QDialog& dialog, const QWidget& window)
                 placeBeside(window.frameGeometry(), dialog.size() + decoration, screen->availableGeometry()))
             dialog.move(*at);
     }
+}
+
+int runGameDialog(QDialog& dialog, const QWidget& window)
+{
+    fitTitle(dialog);
+    moveBeside(dialog, window);
     const DialogKeyGuard guard(dialog);
     return dialog.exec();
 }

@@ -76,6 +76,10 @@ private:
 // three buttons; what is inside keeps its layout.
 void fitTitle(QDialog& dialog);
 
+// Moves the dialog, at its present size, to where placeBeside() puts it
+// beside the window; leaves it where it is when there is no such place.
+void moveBeside(QDialog& dialog, const QWidget& window);
+
 // Runs one of the game's dialogs modally, beside the window where the
 // screen has room and behind a DialogKeyGuard. Returns the dialog's result.
 int runGameDialog(QDialog& dialog, const QWidget& window);

@@ -4,6 +4,7 @@
 #include "app/window_definition.h"
 #include "player/caption.h"
 #include "qt/board_view.h"
+#include "qt/help_menu.h"
 #include "qt/key_input.h"
 #include "qt/view_controls.h"
 
@@ -35,9 +36,14 @@ GameWindow::GameWindow(QWidget* parent) : QMainWindow(parent)
     board_ = new BoardView(this);
     setCentralWidget(board_);
     buildMenus();
-    // View comes last on the menu bar, after the game's own menus.
+    // View comes after the game's own menus.
     view_ = new ViewControls(*this, *board_);
     watchMenu(view_->menu());
+    // Help closes the menu bar, as on every desktop; its windows are read
+    // with the game paused as the menus pause it.
+    help_ = new HelpMenu(*this, *board_);
+    watchMenu(help_->menu());
+    connect(help_, &HelpMenu::opening, this, &GameWindow::lookedAway);
     // The window takes the size of the board plus the menu bar and keeps
     // it: the guards are sized from the client area once per game.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -160,8 +166,8 @@ void GameWindow::keyPressed(int keyCode, int shift)
         openOptionsMenu();
     else if (keyCode == LetterQ && shift == CtrlOnly)
         close();
-    else
-        view_->key(keyCode, shift);
+    else if (!view_->key(keyCode, shift))
+        help_->key(keyCode, shift);
 }
 
 void GameWindow::frameElapsed()

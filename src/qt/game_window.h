@@ -21,10 +21,11 @@ struct GameState;
 namespace vexel::qt {
 
 class BoardView;
+class HelpMenu;
 class ViewControls;
 
 // The game's one window: the status line in the title bar, the Options and
-// High Scores menus, the View menu, the board, and the timer Frame. Every notification
+// High Scores menus, the View and Help menus, the board, and the timer Frame. Every notification
 // goes to the game through the core's delivery gate, which drops whatever
 // arrives while a handler or one of the game's dialogs is still open: Qt
 // keeps delivering timer ticks inside a dialog's own event loop.
@@ -49,8 +50,8 @@ public:
     void endProgram();
     // Whether a running game pauses, as Enter pauses it, when the player
     // looks away: another application's window takes the focus, the window
-    // is minimised or hidden, or the Options menu opens. On unless switched
-    // off.
+    // is minimised or hidden, a menu of the menu bar opens, or a Help
+    // window does. On unless switched off.
     void setAutoPause(bool on) { autoPause_ = on; }
     // The game whose score, level, pause and square the board's accessible
     // description tells; it must outlive the window.
@@ -61,6 +62,7 @@ public:
     QAction* menuAction(MenuItem item) const { return options_[index(item)]; }
     QAction* highScoresAction() const { return highScores_; }
     ViewControls& view() { return *view_; }
+    HelpMenu& help() { return *help_; }
     // "History", after High Scores; hidden until a history is offered.
     QAction* historyAction() const { return history_; }
     const QTimer& frameTimer() const { return frame_; }
@@ -127,6 +129,7 @@ private:
     std::array<QAction*, 3> options_{};
     QAction* highScores_ = nullptr;
     ViewControls* view_ = nullptr;
+    HelpMenu* help_ = nullptr;
     const GameState* described_ = nullptr;
     // What the description last told: score, level, running, row, column.
     std::array<int, 5> describedAs_{-1, -1, -1, -1, -1};

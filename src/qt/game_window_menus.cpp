@@ -4,6 +4,7 @@
 
 #include "qt/game_window.h"
 
+#include "qt/help_menu.h"
 #include "qt/view_controls.h"
 
 #include <QAction>
@@ -83,7 +84,8 @@ void GameWindow::moveAlongMenuBar(QAction* from, int step)
 bool GameWindow::eventFilter(QObject* watched, QEvent* event)
 {
     auto* menu = qobject_cast<QMenu*>(watched);
-    if (event->type() != QEvent::KeyPress || (menu != optionsMenu_ && menu != view_->menu()))
+    if (event->type() != QEvent::KeyPress ||
+        (menu != optionsMenu_ && menu != view_->menu() && menu != help_->menu()))
         return QMainWindow::eventFilter(watched, event);
     switch (static_cast<QKeyEvent*>(event)->key()) {
     case Qt::Key_Left:

@@ -7,6 +7,7 @@
 #include "history/keeper.h"
 #include "qt/end_on_signals.h"
 #include "qt/game_window.h"
+#include "qt/help_menu.h"
 #include "qt/history_menu.h"
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
@@ -135,6 +136,7 @@ int main(int argc, char* argv[])
     window.setWindowIcon(windowIcon());
     window.setAutoPause(line.autoPause);
     window.view().rememberIn(vexel::view::defaultSettingsPath(), std::cerr);
+    window.help().setPlaces({scoresPath, replaysFolder, historyPath, vexel::view::defaultSettingsPath()});
     if (watched.replay)
         return vexel::qt::watchReplay(window, *watched.replay);
     vexel::Form1 form(state, window, random, scoreFile, std::cerr);

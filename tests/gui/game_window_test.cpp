@@ -172,7 +172,7 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
     QCOMPARE(w.frameTimer().interval(), 20);
 
     // Options with its three check items, then High Scores acting at once,
-    // then History, hidden until a history is offered, then View.
+    // then History, hidden until a history is offered, then View and Help.
     QStringList menus;
     for (QAction* top : w.menuBar()->actions()) {
         menus << top->text();
@@ -186,7 +186,8 @@ void GameWindowTest::startupShowsTheBoardAndMenus()
     }
     QCOMPARE(menus, QStringList({"Options", "  Show Bad Squares? 10", "  Show Level? 10", "  2-Way? 10",
                                  "High Scores", "History", "View", "  Zoom In 00", "  Zoom Out 00",
-                                 "  Actual Size 00", "  Full Screen 10", "  Colour-Safe Signals 10"}));
+                                 "  Actual Size 00", "  Full Screen 10", "  Colour-Safe Signals 10", "Help",
+                                 "  How to Play 00", "  About Vexel 00", "  About Qt 00"}));
     QCOMPARE(w.menuBar()->actions().at(1), w.highScoresAction());
     QCOMPARE(w.menuBar()->actions().at(2), w.historyAction());
     QVERIFY(!w.historyAction()->isVisible());
