@@ -89,7 +89,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -117,7 +117,7 @@ Optionen:
                       ziehen (0 bis 4294967295; Vorgabe: %2)
   --no-auto-pause     weiterspielen, wenn ein anderes Fenster den Fokus
                       bekommt, das Fenster minimiert wird oder das Menü
-                      Optionen aufgeht
+                      Optionen oder Ansicht aufgeht
   --replay DATEI      eine Wiederholung ansehen: DATEI ist ein Pfad oder
                       last, best-4way bzw. best-2way für die
                       Wiederholungen neben der Bestenliste
@@ -649,6 +649,13 @@ Reason: %2</source>
 
 Datei: %1
 Grund: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>

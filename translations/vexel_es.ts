@@ -89,7 +89,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -116,7 +116,7 @@ Opciones:
   --seed N            sacar los números aleatorios de los cañones de la
                       semilla N (de 0 a 4294967295; por omisión: %2)
   --no-auto-pause     seguir jugando cuando otra ventana toma el foco, la
-                      ventana se minimiza o se abre el menú Opciones
+                      ventana se minimiza o se abre el menú Opciones o Ver
   --replay ARCHIVO    ver una repetición: ARCHIVO es una ruta, o bien
                       last, best-4way o best-2way para las repeticiones
                       guardadas junto a los récords
@@ -646,6 +646,13 @@ Reason: %2</source>
 
 Archivo: %1
 Motivo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -117,7 +117,7 @@ Options&#xa0;:
                         graine N (0 à 4294967295&#xa0;; par défaut&#xa0;: %2)
   --no-auto-pause       continuer quand une autre fenêtre prend le focus,
                         quand la fenêtre est réduite ou quand le menu
-                        Options s&apos;ouvre
+                        Options ou Affichage s&apos;ouvre
   --replay FICHIER      regarder un replay&#xa0;: FICHIER est un chemin, ou
                         last, best-4way ou best-2way pour les replays
                         gardés à côté des records
@@ -649,6 +649,13 @@ Reason: %2</source>
 
 Fichier&#xa0;: %1
 Raison&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

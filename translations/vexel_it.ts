@@ -89,7 +89,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -117,7 +117,7 @@ Opzioni:
                           (da 0 a 4294967295; predefinito: %2)
   --no-auto-pause         continuare a giocare quando un&apos;altra finestra
                           prende il focus, la finestra viene ridotta a
-                          icona o si apre il menu Opzioni
+                          icona o si apre il menu Opzioni o Visualizza
   --replay FILE           guardare un replay: FILE è un percorso, oppure
                           last, best-4way o best-2way per i replay tenuti
                           accanto ai record
@@ -649,6 +649,13 @@ Reason: %2</source>
 
 File: %1
 Motivo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
     </message>
 </context>
 <context>

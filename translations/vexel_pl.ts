@@ -91,7 +91,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -119,7 +119,7 @@ Opcje:
                          (od 0 do 4294967295; domyślnie: %2)
   --no-auto-pause        graj dalej, gdy inne okno przejmie fokus, okno
                          zostanie zminimalizowane lub otworzy się menu
-                         Opcje
+                         Opcje albo Widok
   --replay PLIK          obejrzyj powtórkę: PLIK to ścieżka albo last,
                          best-4way lub best-2way dla powtórek trzymanych
                          obok rekordów
@@ -654,6 +654,13 @@ Reason: %2</source>
 
 Plik: %1
 Powód: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>nie można utworzyć folderu %1: %2</translation>
     </message>
 </context>
 <context>

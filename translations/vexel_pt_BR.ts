@@ -89,7 +89,7 @@ Options:
   --seed N            draw the guns&apos; random numbers from seed N
                       (0 to 4294967295; default: %2)
   --no-auto-pause     play on when another window takes the focus, the
-                      window is minimised or the Options menu opens
+                      window is minimised or the Options or View menu opens
   --replay FILE       watch a replay: FILE is a path, or last, best-4way
                       or best-2way for the replays kept beside the
                       high scores
@@ -117,7 +117,8 @@ Opções:
                          partir da semente N (de 0 a 4294967295;
                          padrão: %2)
   --no-auto-pause        continuar jogando quando outra janela recebe o
-                         foco, a janela é minimizada ou o menu Opções abre
+                         foco, a janela é minimizada ou o menu Opções ou
+                         Exibir abre
   --replay ARQUIVO       assistir a um replay: ARQUIVO é um caminho, ou
                          last, best-4way ou best-2way para os replays
                          guardados junto aos recordes
@@ -646,6 +647,13 @@ Reason: %2</source>
 
 Arquivo: %1
 Motivo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>não é possível criar a pasta %1: %2</translation>
     </message>
 </context>
 <context>

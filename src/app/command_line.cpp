@@ -213,7 +213,7 @@ std::string helpText(std::string_view defaultScoresPath)
                           "  --seed N            draw the guns' random numbers from seed N\n"
                           "                      (0 to 4294967295; default: %2)\n"
                           "  --no-auto-pause     play on when another window takes the focus, the\n"
-                          "                      window is minimised or the Options menu opens\n"
+                          "                      window is minimised or the Options or View menu opens\n"
                           "  --replay FILE       watch a replay: FILE is a path, or last, best-4way\n"
                           "                      or best-2way for the replays kept beside the\n"
                           "                      high scores\n"
