@@ -168,6 +168,13 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         if (!c.listed) {
             EXPECT_NE(errors.str().find(path + " " + reason), std::string::npos) << errors.str();
         }
+        // Watching the game whose replay lies in the damage is refused for it.
+        if (c.listed) {
+            std::string refused;
+            for (int id = 1; id <= 40; ++id)
+                refused += history::loadGameOrFile("game:" + std::to_string(id), {}, path).error;
+            EXPECT_NE(refused.find(path + " " + reason), std::string::npos) << refused;
+        }
         EXPECT_TRUE(bytesAt(path) == before) << "the file changed";
     }
 }
