@@ -222,26 +222,17 @@ void typicalMinute(benchmark::State& state)
 BENCHMARK(typicalMinute)->Name("History/typical_minute")->Iterations(1)->Unit(benchmark::kMillisecond);
 // Each size as the game leaves it (whole replays; 43 MB at 100,000) and
 // compact (under 16 MiB, where the first write checks the whole file).
-BENCHMARK(addGame)
-    ->Name("History/add_game")
-    ->ArgsProduct({{100, 100000}, {0, 1}})
-    ->ArgNames({"games", "compact"})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(firstGameOver)
-    ->Name("History/first_game_over")
-    ->ArgsProduct({{100, 100000}, {0, 1}})
-    ->ArgNames({"games", "compact"})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(printHistory)
-    ->Name("History/print_work")
-    ->ArgsProduct({{100, 100000}, {0, 1}})
-    ->ArgNames({"games", "compact"})
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(historyProcess)
-    ->Name("History/print_process")
-    ->ArgsProduct({{100, 100000}, {0, 1}})
-    ->ArgNames({"games", "compact"})
-    ->Unit(benchmark::kMillisecond);
+void eachHistory(benchmark::internal::Benchmark* bench)
+{
+    bench->ArgsProduct({{100, 100000}, {0, 1}})
+        ->ArgNames({"games", "compact"})
+        ->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(addGame)->Name("History/add_game")->Apply(eachHistory);
+BENCHMARK(firstGameOver)->Name("History/first_game_over")->Apply(eachHistory);
+BENCHMARK(printHistory)->Name("History/print_work")->Apply(eachHistory);
+BENCHMARK(historyProcess)->Name("History/print_process")->Apply(eachHistory);
 BENCHMARK(historyProcessAgainst100)
     ->Name("History/print_process_100000_against_100")
     ->Arg(0)
