@@ -16,6 +16,7 @@
 #include "scores/score_file.h"
 #include "scores/score_format.h"
 #include "scores/score_table.h"
+#include "text/utf8.h"
 #include "ui/random_source.h"
 
 #include "scratch_folder.h"
@@ -93,7 +94,7 @@ std::string expectedTable(const Input& input, sc::LoadResult::Status& status)
 std::string expectedAfterGame(const std::string& before, const Input& input)
 {
     const std::string name = sc::holderName(input.typed);
-    require(sc::charCount(name) == sc::NameLength, "a holder's name is not five characters");
+    require(vexel::utf8::charCount(name) == sc::NameLength, "a holder's name is not five characters");
     for (const char ch : name)
         require(static_cast<unsigned char>(ch) >= 0x20 && ch != 0x7F,
                 "a holder's name holds a control character");
@@ -109,7 +110,7 @@ std::string expectedAfterGame(const std::string& before, const Input& input)
         require(after == before, "a game without a record changed the table");
         return after;
     }
-    require(sc::charCount(after) == 18, "a table with a new record is not 18 characters");
+    require(vexel::utf8::charCount(after) == 18, "a table with a new record is not 18 characters");
     const bool two = record == sc::Record::TwoWay;
     require((two ? sc::twoWayScore(after) : sc::fourWayScore(after)) == sc::scoreField(input.score),
             "the new record's score field is wrong");
@@ -129,7 +130,7 @@ std::string expectedAfterGame(const std::string& before, const Input& input)
 bool wellFormed(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = sc::charLength(text, pos);
+        const std::size_t length = vexel::utf8::charLength(text, pos);
         if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80U)
             return false;
         pos += length;

@@ -859,6 +859,13 @@ Grund: %2</translation>
     </message>
 </context>
 <context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -857,6 +857,13 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>no se puede crear la carpeta %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

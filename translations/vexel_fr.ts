@@ -859,6 +859,13 @@ Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossible de créer le dossier %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

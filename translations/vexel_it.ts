@@ -860,6 +860,13 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -864,6 +864,13 @@ Powód: %2</translation>
     </message>
 </context>
 <context>
+    <name>SaveFolder</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>nie można utworzyć folderu %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -6,9 +6,9 @@
 
 namespace vexel::history {
 
-// One lost game as the history keeps it. The replay text is left out: it
-// is the bulk of a row, and only watching or saving a game needs it.
-struct GameRecord {
+// One game as the full list and the progress chart show it: no strings,
+// so that a vector of every game is one allocation.
+struct GameSummary {
     // The game's number in the history, "game N": never reused.
     std::int64_t id = 0;
     // When the game was lost, in seconds since 1970-01-01 UTC.
@@ -18,6 +18,12 @@ struct GameRecord {
     int level = 1;
     // The mode the game was lost in, which is the mode its score counts for.
     bool twoWay = false;
+};
+
+// One lost game as the history keeps it: its summary and the rest of its
+// row. The replay text is left out: it is the bulk of a row, and only
+// watching or saving a game needs it.
+struct GameRecord : GameSummary {
     // The three options as they stood when the game started.
     bool startShowBadSquares = false;
     bool startShowLevel = false;
@@ -41,17 +47,6 @@ struct Totals {
     std::uint64_t ticks = 0;
     ModeTotals fourWay;
     ModeTotals twoWay;
-};
-
-// One game as the full list and the progress chart show it: no strings,
-// so that a vector of every game is one allocation.
-struct GameSummary {
-    std::int64_t id = 0;
-    std::int64_t endedUtc = 0;
-    std::uint32_t ticks = 0;
-    int score = 0;
-    int level = 1;
-    bool twoWay = false;
 };
 
 // The history as the window reads it. The store implements it; the window

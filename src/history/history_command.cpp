@@ -6,6 +6,7 @@
 #include "replay/replay_files.h"
 
 #include <ostream>
+#include <sstream>
 
 namespace vexel::history {
 
@@ -27,17 +28,25 @@ int printHistory(const std::string& historyPath, const std::string& replaysFolde
         err << text::readFailureLine(historyPath, *problem);
         return 1;
     }
+    // Held back until every read has gone through: a damaged page met on
+    // the way is told instead of half a listing.
+    std::ostringstream listing;
     for (const bool twoWay : {false, true}) {
         if (twoWay)
-            out << '\n';
-        out << text::topTenHeading(twoWay);
+            listing << '\n';
+        listing << text::topTenHeading(twoWay);
         const std::vector<GameRecord> best = store.topTen(twoWay);
         if (best.empty())
-            out << text::noGamesLine();
+            listing << text::noGamesLine();
         for (std::size_t i = 0; i < best.size(); ++i)
-            out << text::topTenLine(static_cast<int>(i + 1), best[i]);
+            listing << text::topTenLine(static_cast<int>(i + 1), best[i]);
     }
-    out << '\n' << text::totalsLine(store.totals());
+    listing << '\n' << text::totalsLine(store.totals());
+    if (const auto& problem = store.readProblem()) {
+        err << text::readFailureLine(historyPath, *problem);
+        return 1;
+    }
+    out << listing.str();
     return 0;
 }
 
@@ -66,6 +75,10 @@ replay::FileReadResult loadGameOrFile(std::string_view argument, const std::stri
         return result;
     }
     const std::string replayText = store.replayText(*id);
+    if (const auto& problem = store.readProblem()) {
+        result.error = text::describe(historyPath, *problem);
+        return result;
+    }
     if (replayText.empty()) {
         result.error = result.reason = text::noSuchGame(*id);
         return result;

@@ -4,6 +4,8 @@
 
 #include "history/history_store.h"
 
+#include "history/schema.h"
+
 namespace vexel::history {
 
 namespace {
@@ -12,23 +14,36 @@ constexpr const char* RecordColumns =
     "SELECT id, ended_utc, ticks, score, level, two_way, start_show_bad_squares, start_show_level, "
     "start_two_way, set_record, holder FROM games ";
 
-Statement prepare(sqlite3* db, const std::string& sql)
+// A statement that cannot be made, on an open history, is a schema that
+// cannot be read: kept as the read's problem.
+Statement prepare(sqlite3* db, const std::string& sql, std::optional<Problem>& problem)
 {
     sqlite3_stmt* raw = nullptr;
-    if (db == nullptr || sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr) != SQLITE_OK)
+    if (db == nullptr)
         return Statement(nullptr);
+    if (const int code = sqlite3_prepare_v2(db, sql.c_str(), -1, &raw, nullptr); code != SQLITE_OK) {
+        if (!problem)
+            problem = problemFrom(db, code);
+        return Statement(nullptr);
+    }
     return Statement(raw);
+}
+
+// The columns a summary and a record begin with, in this order.
+void readSummary(sqlite3_stmt* row, GameSummary& summary)
+{
+    summary.id = sqlite3_column_int64(row, 0);
+    summary.endedUtc = sqlite3_column_int64(row, 1);
+    summary.ticks = static_cast<std::uint32_t>(sqlite3_column_int64(row, 2));
+    summary.score = sqlite3_column_int(row, 3);
+    summary.level = sqlite3_column_int(row, 4);
+    summary.twoWay = sqlite3_column_int(row, 5) != 0;
 }
 
 GameRecord recordAt(sqlite3_stmt* row)
 {
     GameRecord record;
-    record.id = sqlite3_column_int64(row, 0);
-    record.endedUtc = sqlite3_column_int64(row, 1);
-    record.ticks = static_cast<std::uint32_t>(sqlite3_column_int64(row, 2));
-    record.score = sqlite3_column_int(row, 3);
-    record.level = sqlite3_column_int(row, 4);
-    record.twoWay = sqlite3_column_int(row, 5) != 0;
+    readSummary(row, record);
     record.startShowBadSquares = sqlite3_column_int(row, 6) != 0;
     record.startShowLevel = sqlite3_column_int(row, 7) != 0;
     record.startTwoWay = sqlite3_column_int(row, 8) != 0;
@@ -41,15 +56,25 @@ GameRecord recordAt(sqlite3_stmt* row)
 
 } // namespace
 
+bool HistoryStore::nextRow(sqlite3_stmt* statement) const
+{
+    const int code = sqlite3_step(statement);
+    if (code == SQLITE_ROW)
+        return true;
+    if (code != SQLITE_DONE && !readProblem_)
+        readProblem_ = problemFrom(db_.get(), code);
+    return false;
+}
+
 std::vector<GameRecord> HistoryStore::records(const char* sql, int twoWay) const
 {
     std::vector<GameRecord> rows;
-    const Statement statement = prepare(db_.get(), std::string(RecordColumns) + sql);
+    const Statement statement = prepare(db_.get(), std::string(RecordColumns) + sql, readProblem_);
     if (!statement)
         return rows;
     if (twoWay >= 0)
         sqlite3_bind_int(statement.get(), 1, twoWay);
-    while (sqlite3_step(statement.get()) == SQLITE_ROW)
+    while (nextRow(statement.get()))
         rows.push_back(recordAt(statement.get()));
     return rows;
 }
@@ -68,23 +93,17 @@ std::vector<GameRecord> HistoryStore::topTen(bool twoWay) const
 std::vector<GameSummary> HistoryStore::summaries() const
 {
     std::vector<GameSummary> rows;
-    const Statement count = prepare(db_.get(), "SELECT sum(games) FROM totals");
+    const Statement count = prepare(db_.get(), "SELECT sum(games) FROM totals", readProblem_);
     if (count && sqlite3_step(count.get()) == SQLITE_ROW)
         rows.reserve(
             static_cast<std::size_t>(std::max<sqlite3_int64>(0, sqlite3_column_int64(count.get(), 0))));
-    const Statement statement =
-        prepare(db_.get(), "SELECT id, ended_utc, ticks, score, level, two_way FROM games ORDER BY id");
+    const Statement statement = prepare(
+        db_.get(), "SELECT id, ended_utc, ticks, score, level, two_way FROM games ORDER BY id", readProblem_);
     if (!statement)
         return rows;
-    sqlite3_stmt* row = statement.get();
-    while (sqlite3_step(row) == SQLITE_ROW) {
+    while (nextRow(statement.get())) {
         GameSummary summary;
-        summary.id = sqlite3_column_int64(row, 0);
-        summary.endedUtc = sqlite3_column_int64(row, 1);
-        summary.ticks = static_cast<std::uint32_t>(sqlite3_column_int64(row, 2));
-        summary.score = sqlite3_column_int(row, 3);
-        summary.level = sqlite3_column_int(row, 4);
-        summary.twoWay = sqlite3_column_int(row, 5) != 0;
+        readSummary(statement.get(), summary);
         rows.push_back(summary);
     }
     return rows;
@@ -94,12 +113,14 @@ Totals HistoryStore::totals() const
 {
     Totals totals;
     const Statement statement =
-        prepare(db_.get(), "SELECT two_way, games, ticks, score_sum, "
-                           "(SELECT max(score) FROM games WHERE games.two_way = totals.two_way) FROM totals");
+        prepare(db_.get(),
+                "SELECT two_way, games, ticks, score_sum, "
+                "(SELECT max(score) FROM games WHERE games.two_way = totals.two_way) FROM totals",
+                readProblem_);
     if (!statement)
         return totals;
     sqlite3_stmt* row = statement.get();
-    while (sqlite3_step(row) == SQLITE_ROW) {
+    while (nextRow(row)) {
         ModeTotals& mode = sqlite3_column_int(row, 0) != 0 ? totals.twoWay : totals.fourWay;
         mode.games = sqlite3_column_int64(row, 1);
         mode.best = sqlite3_column_int(row, 4);
@@ -114,11 +135,12 @@ Totals HistoryStore::totals() const
 
 std::string HistoryStore::replayText(std::int64_t id) const
 {
-    const Statement statement = prepare(db_.get(), "SELECT text FROM replays WHERE game_id = ?");
+    const Statement statement =
+        prepare(db_.get(), "SELECT text FROM replays WHERE game_id = ?", readProblem_);
     if (!statement)
         return {};
     sqlite3_bind_int64(statement.get(), 1, id);
-    if (sqlite3_step(statement.get()) != SQLITE_ROW)
+    if (!nextRow(statement.get()))
         return {};
     const unsigned char* text = sqlite3_column_text(statement.get(), 0);
     if (text == nullptr)

@@ -21,8 +21,9 @@ namespace {
 // Two copies of the game may end their games at the same moment; the
 // second waits this long for the first to finish its write.
 constexpr int BusyMilliseconds = 5000;
-// A full check reads the whole file; on a larger history it would hold up
-// the game over, and SQLite still finds damage in every page it touches.
+// A full check reads the whole file, once a run, before the first write;
+// on a larger history it would hold up the game over, and SQLite still
+// finds damage in every page it touches.
 constexpr off_t WholeCheckLimit = off_t{16} << 20;
 
 std::optional<std::int64_t> single(sqlite3* db, const char* sql, int* code)
@@ -216,17 +217,19 @@ std::optional<Problem> HistoryStore::checkWhole()
 
 std::optional<Problem> HistoryStore::open()
 {
+    readProblem_.reset();
     for (int attempt = 0; attempt < 3; ++attempt) {
         std::optional<Problem> problem = connect(false);
         if (!problem && !db_)
             return std::nullopt;
         bool older = false;
         if (!problem) {
+            // The header and the layout only: reading costs what it reads.
+            // Damage in a page the reads touch is told by readProblem();
+            // the whole file is checked before this run first writes it.
             problem = execute(db_.get(), "BEGIN");
             if (!problem)
                 problem = checkLayout(&older);
-            if (!problem && !older)
-                problem = checkWhole();
             execute(db_.get(), "COMMIT");
         }
         if (problem && problem->kind == Problem::Kind::ReadOnly && !writable_ && !frozen_) {

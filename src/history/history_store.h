@@ -32,7 +32,10 @@ public:
 
     // Opens the history to read it. A missing history reads as empty and
     // is not made; one in an older layout is brought up to date first.
+    // Only the header and the layout are looked at, whatever the size.
     std::optional<Problem> open();
+    // What stopped a read since open(): damage in a page it touched.
+    const std::optional<Problem>& readProblem() const { return readProblem_; }
     // Makes the history when there is none yet, with the kept replays in
     // it. Another copy of the game may be making it at the same moment:
     // one of the two is kept, whole.
@@ -62,6 +65,9 @@ private:
     std::optional<Problem> write(const GameRecord& game, const std::string& replayText);
     std::optional<Problem> makeFresh(const std::string& tempPath);
     std::vector<GameRecord> records(const char* sql, int twoWay) const;
+    // Steps through a query's rows; a row that cannot be read ends it and
+    // is kept for readProblem().
+    bool nextRow(sqlite3_stmt* statement) const;
 
     std::string path_;
     std::string replaysFolder_;
@@ -74,6 +80,7 @@ private:
     // Read without the log: see open().
     bool frozen_ = false;
     bool checkedWhole_ = false;
+    mutable std::optional<Problem> readProblem_;
 };
 
 // The row a lost game leaves: the holder's five characters as the records

@@ -1,5 +1,6 @@
 #include "history/history_texts.h"
 
+#include "text/utf8.h"
 #include "ui/texts.h"
 
 #include <cstdio>
@@ -63,8 +64,10 @@ std::string topTenLine(int rank, const GameRecord& game)
     std::snprintf(rankText, sizeof rankText, "%3d", rank);
     std::snprintf(score, sizeof score, "%4d", game.score);
     std::snprintf(level, sizeof level, "%2d", game.level);
-    // The holder's five characters, or as many blanks.
-    const std::string name = game.setRecord && !game.holder.empty() ? game.holder : "     ";
+    // The holder's five characters, or as many blanks. The game writes
+    // them printable; a row changed with the sqlite3 shell may hold
+    // anything, and must not break the line.
+    const std::string name = utf8::printable(game.setRecord ? game.holder : std::string(), 5);
     return fill(translate("History", "%1. %2  level %3  %4  %5  game %6",
                           "one line of the top ten: rank, score, level, holder, date and time, game number"),
                 {rankText, score, level, name, localDateTime(game.endedUtc), std::to_string(game.id)}) +

@@ -1,7 +1,7 @@
 #include "replay/recorder.h"
 
 #include "app/game_state.h"
-#include "scores/score_table.h"
+#include "text/utf8.h"
 #include "ui/random_source.h"
 #include "ui/texts.h"
 
@@ -62,7 +62,7 @@ void Recorder::named(std::string_view typed)
     // Cut on a character, far past the five characters the game keeps.
     std::size_t kept = 0;
     while (kept < typed.size()) {
-        const std::size_t next = kept + scores::charLength(typed, kept);
+        const std::size_t next = kept + utf8::charLength(typed, kept);
         if (next > MaxNameBytes)
             break;
         kept = next;

@@ -76,6 +76,32 @@ int nameTemporary(int fd, const std::string& path, std::string& name)
     return error;
 }
 
+// One step of makeFolders: the parents first, naming the first folder
+// that could not be made.
+int makeFolder(const std::string& folder, std::string* failed)
+{
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT)
+        return errno;
+    const std::string parent = parentOf(folder);
+    if (parent != folder) {
+        if (const int error = makeFolders(parent, failed))
+            return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) == 0)
+        return 0;
+    // Made meanwhile by someone else, or a link to nowhere, which mkdir
+    // does not follow and which must not count as a folder.
+    const int error = errno;
+    if (error != EEXIST)
+        return error;
+    if (::stat(folder.c_str(), &info) != 0)
+        return errno;
+    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+}
+
 } // namespace
 
 void removeStaleTemporaries(const std::string& folder, const std::string& path)
@@ -107,28 +133,12 @@ std::string parentOf(const std::string& path)
     return path.substr(0, slash);
 }
 
-int makeFolders(const std::string& folder)
+int makeFolders(const std::string& folder, std::string* failed)
 {
-    struct stat info {};
-    if (::stat(folder.c_str(), &info) == 0)
-        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
-    if (errno != ENOENT)
-        return errno;
-    const std::string parent = parentOf(folder);
-    if (parent != folder) {
-        if (const int error = makeFolders(parent))
-            return error;
-    }
-    if (::mkdir(folder.c_str(), 0700) == 0)
-        return 0;
-    // Made meanwhile by someone else, or a link to nowhere, which mkdir
-    // does not follow and which must not count as a folder.
-    const int error = errno;
-    if (error != EEXIST)
-        return error;
-    if (::stat(folder.c_str(), &info) != 0)
-        return errno;
-    return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    const int error = makeFolder(folder, failed);
+    if (error != 0 && failed != nullptr && failed->empty())
+        *failed = folder;
+    return error;
 }
 
 int lockBeside(const std::string& path, std::optional<FileDescriptor>& lock)
@@ -165,6 +175,9 @@ WriteFailure failureIn(const std::string& folder, WriteStep step, int error)
 
 std::string describe(const WriteFailure& failure)
 {
+    if (failure.step == WriteStep::CreateFolder && !failure.folder.empty())
+        return fill(translate("SaveFolder", "the folder %1 cannot be made: %2"),
+                    {failure.folder, std::strerror(failure.error)});
     if (!failure.folder.empty())
         return fill(translate("Records", "the folder %1 cannot be written: %2"),
                     {failure.folder, std::strerror(failure.error)});
@@ -178,8 +191,9 @@ std::optional<WriteFailure> replaceFile(const std::string& path, std::string_vie
                                         const std::optional<FileAttributes>& keep)
 {
     const std::string folder = parentOf(path);
-    if (const int error = makeFolders(folder))
-        return WriteFailure{WriteStep::CreateFolder, error};
+    std::string unmade;
+    if (const int error = makeFolders(folder, &unmade))
+        return WriteFailure{WriteStep::CreateFolder, error, unmade};
 
     // Written without a name where the file system allows it, so that a
     // program killed while saving leaves nothing behind; named only for the

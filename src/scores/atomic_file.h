@@ -25,7 +25,8 @@ struct WriteFailure {
     WriteStep step;
     int error; // errno
     // Set when what failed is a new file in this folder, which may not be
-    // written: the one thing there the player can mend.
+    // written: the one thing there the player can mend; for CreateFolder,
+    // the folder that could not be made.
     std::string folder = {};
     bool operator==(const WriteFailure&) const = default;
 };
@@ -35,7 +36,8 @@ struct WriteFailure {
 WriteFailure failureIn(const std::string& folder, WriteStep step, int error);
 
 // "write: No space left on device": the step, then the system's reason; or
-// "the folder /x cannot be written: Permission denied".
+// "the folder /x cannot be written: Permission denied", or "the folder /x
+// cannot be made: Permission denied".
 std::string describe(const WriteFailure& failure);
 
 // What a replaced file keeps of the old one: its permission bits, and its
@@ -50,8 +52,9 @@ struct FileAttributes {
 std::string parentOf(const std::string& path);
 
 // mkdir -p, for the data folder that a fresh account does not have yet.
-// Returns 0 or the errno of the step that failed.
-int makeFolders(const std::string& folder);
+// Returns 0 or the errno of the step that failed, with the folder that
+// could not be made in `failed` when given.
+int makeFolders(const std::string& folder, std::string* failed = nullptr);
 
 // Takes an exclusive lock that keeps whoever else locks the same path out
 // until the returned descriptor is closed, or the process ends. The lock is

@@ -147,8 +147,9 @@ SaveResult ScoreFile::store(std::string_view table, std::string_view provisional
     std::optional<FileDescriptor> lock;
     if (stored.status != LoadResult::Status::Unreadable) {
         // The lock file lives beside the records, so their folder comes first.
-        if (const int error = makeFolders(parentOf(target.path)))
-            return failed({WriteStep::CreateFolder, error});
+        std::string unmade;
+        if (const int error = makeFolders(parentOf(target.path), &unmade))
+            return failed({WriteStep::CreateFolder, error, unmade});
         if (const int error = lockBeside(target.path, lock))
             return failed(failureIn(parentOf(target.path), WriteStep::Lock, error));
         // Read again under the lock: another copy of the game may have

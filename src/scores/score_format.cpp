@@ -1,6 +1,7 @@
 #include "scores/score_format.h"
 
 #include "scores/score_table.h"
+#include "text/utf8.h"
 
 namespace vexel::scores {
 
@@ -21,7 +22,7 @@ std::optional<std::string> tableFromContent(std::string_view content)
         content.remove_prefix(ByteOrderMark.size());
     const std::size_t end = content.find_first_of("\r\n");
     const std::string_view line = content.substr(0, end);
-    if (charCount(line) < 2)
+    if (utf8::charCount(line) < 2)
         return std::nullopt;
     return withoutFirstAndLast(line);
 }

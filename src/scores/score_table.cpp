@@ -1,5 +1,6 @@
 #include "scores/score_table.h"
 
+#include "text/utf8.h"
 #include "ui/texts.h"
 
 #include <algorithm>
@@ -8,69 +9,6 @@
 namespace vexel::scores {
 
 namespace {
-
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0U) == 0x80U;
-}
-
-// Decodes the character at pos; returns its code point, or -1 for a byte
-// that does not begin a well-formed sequence.
-long decode(std::string_view text, std::size_t pos, std::size_t& length)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t need = 0;
-    long value = 0;
-    long minimum = 0;
-    if (lead < 0x80U) {
-        length = 1;
-        return lead;
-    }
-    if ((lead & 0xE0U) == 0xC0U) {
-        need = 1;
-        value = lead & 0x1FU;
-        minimum = 0x80;
-    } else if ((lead & 0xF0U) == 0xE0U) {
-        need = 2;
-        value = lead & 0x0FU;
-        minimum = 0x800;
-    } else if ((lead & 0xF8U) == 0xF0U) {
-        need = 3;
-        value = lead & 0x07U;
-        minimum = 0x10000;
-    } else {
-        length = 1;
-        return -1;
-    }
-    if (pos + need >= text.size()) {
-        length = 1;
-        return -1;
-    }
-    for (std::size_t i = 1; i <= need; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + i]);
-        if (!isContinuation(byte)) {
-            length = 1;
-            return -1;
-        }
-        value = (value << 6) | (byte & 0x3FU);
-    }
-    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-        length = 1;
-        return -1;
-    }
-    length = need + 1;
-    return value;
-}
-
-// Characters that would break the name's line or, as the bidirectional
-// marks, embeddings, overrides and isolates do, reorder the text shown after
-// it or hide themselves in it.
-bool isControl(long code)
-{
-    return code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x2028 || code == 0x2029 ||
-           code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
-           (code >= 0x2066 && code <= 0x2069);
-}
 
 struct Entry {
     std::string score;
@@ -87,28 +25,13 @@ Entry entryOf(std::string_view table, Record mode)
 
 } // namespace
 
-std::size_t charLength(std::string_view text, std::size_t pos)
-{
-    std::size_t length = 1;
-    decode(text, pos, length);
-    return length;
-}
-
-std::size_t charCount(std::string_view text)
-{
-    std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos += charLength(text, pos))
-        ++count;
-    return count;
-}
-
 std::string chars(std::string_view table, std::size_t first, std::size_t count)
 {
     std::string out;
     std::size_t index = 1;
     std::size_t taken = 0;
     for (std::size_t pos = 0; pos < table.size() && taken < count;) {
-        const std::size_t length = charLength(table, pos);
+        const std::size_t length = utf8::charLength(table, pos);
         if (index >= first) {
             out.append(table.substr(pos, length));
             ++taken;
@@ -122,7 +45,7 @@ std::string chars(std::string_view table, std::size_t first, std::size_t count)
 
 std::string lastChars(std::string_view table, std::size_t count)
 {
-    const std::size_t total = charCount(table);
+    const std::size_t total = utf8::charCount(table);
     if (total < count)
         return std::string(table) + std::string(count - total, ' ');
     return chars(table, total - count + 1, count);
@@ -130,14 +53,14 @@ std::string lastChars(std::string_view table, std::size_t count)
 
 std::string withoutFirstAndLast(std::string_view line)
 {
-    const std::size_t total = charCount(line);
+    const std::size_t total = utf8::charCount(line);
     if (total < 2)
         return {};
     // Walk to the start of the last character, skipping the first.
-    std::size_t start = charLength(line, 0);
+    std::size_t start = utf8::charLength(line, 0);
     std::size_t end = start;
     for (std::size_t index = 2; index < total; ++index)
-        end += charLength(line, end);
+        end += utf8::charLength(line, end);
     return std::string(line.substr(start, end - start));
 }
 
@@ -190,21 +113,7 @@ Record recordBeaten(std::string_view table, int score, bool twoWay)
 
 std::string holderName(std::string_view typed)
 {
-    std::string name;
-    std::size_t taken = 0;
-    for (std::size_t pos = 0; pos < typed.size() && taken < NameLength; ++taken) {
-        std::size_t length = 1;
-        const long code = decode(typed, pos, length);
-        if (code < 0)
-            name += "\xEF\xBF\xBD"; // U+FFFD stands in for a broken byte
-        else if (isControl(code))
-            name += ' ';
-        else
-            name.append(typed.substr(pos, length));
-        pos += length;
-    }
-    name.append(NameLength - taken, ' ');
-    return name;
+    return utf8::printable(typed, NameLength);
 }
 
 std::string withRecord(std::string_view table, Record record, int score, std::string_view name)

@@ -8,17 +8,13 @@ namespace vexel::scores {
 // The table is 18 characters of fixed-width fields:
 //   1-4 two-way best, 5-8 four-way best, 9-13 two-way holder,
 //   and the last five the four-way holder.
-// Characters are UTF-8 sequences; a byte that does not start a valid
-// sequence counts as one character of its own, so any bytes can be handled.
+// Characters are UTF-8 sequences as text/utf8.h reads them, so any bytes
+// can be handled.
 inline constexpr std::string_view DefaultTable = "00000000ZUVO ZUVO ";
 inline constexpr int MaxScore = 9999;
 inline constexpr std::size_t NameLength = 5;
 
 enum class Record { None, FourWay, TwoWay };
-
-// Byte length of the character starting at text[pos].
-std::size_t charLength(std::string_view text, std::size_t pos);
-std::size_t charCount(std::string_view text);
 
 // Characters first..first+count-1, counting from 1 as the table's layout
 // does. Characters past the end of a short table read as spaces.

@@ -4,6 +4,7 @@
 #include "game_fixture.h"
 
 #include "scores/score_table.h"
+#include "text/utf8.h"
 
 #include <optional>
 
@@ -133,7 +134,7 @@ TEST_F(GameOverTest, HolderNamesAreFiveCharacters)
         // What the game holds now was read back from the file by the reload.
         const std::string table = g.state.highScores;
         EXPECT_EQ(table.substr(0, 13), "00000007ZUVO ");
-        EXPECT_EQ(scores::charCount(table), 18U) << typed;
+        EXPECT_EQ(utf8::charCount(table), 18U) << typed;
         EXPECT_EQ(table.substr(13), name);
         EXPECT_EQ(stored(), scoreLine(table));
         EXPECT_EQ(g.host.dialogs().back().text, display(table));

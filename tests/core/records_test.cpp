@@ -6,6 +6,7 @@
 #include "game_fixture.h"
 
 #include "scores/score_table.h"
+#include "text/utf8.h"
 
 #include <cerrno>
 #include <optional>
@@ -103,6 +104,37 @@ TEST(MergeTables, EachModeKeepsItsHigherScoreAndAnEqualScoreKeepsTheStoredHolder
     for (const auto& c : cases)
         EXPECT_EQ(scores::mergeTables(c.stored, c.mine, c.provisional), c.merged)
             << c.stored << " + " << c.mine;
+}
+
+// The characters the records, the replays and the history count: each
+// byte that begins no well-formed character is one of its own.
+TEST(Utf8, EveryByteIsPartOfExactlyOneCharacter)
+{
+    const struct {
+        const char* text;
+        long first; // code point of the first character, -1 when broken
+        std::size_t firstLength, count;
+    } cases[] = {
+        {"A", 'A', 1, 1},
+        {"\u00e9t\u00e9", 0xE9, 2, 3},
+        {"\u65e5\u672c", 0x65E5, 3, 2},
+        {"\U0001F600!", 0x1F600, 4, 2},
+        // Overlong forms, a surrogate, past U+10FFFF, cut, a stray continuation.
+        {"\xc0\xaf", -1, 1, 2},
+        {"\xe0\x80\xaf", -1, 1, 3},
+        {"\xed\xa0\x80", -1, 1, 3},
+        {"\xf4\x90\x80\x80", -1, 1, 4},
+        {"\xe2\x82", -1, 1, 2},
+        {"\x80" "a", -1, 1, 2},
+    };
+    for (const auto& c : cases) {
+        const std::string_view text = c.text;
+        std::size_t length = 0;
+        EXPECT_EQ(utf8::decode(text, 0, length), c.first) << text;
+        EXPECT_EQ(length, c.firstLength) << text;
+        EXPECT_EQ(utf8::charLength(text, 0), c.firstLength) << text;
+        EXPECT_EQ(utf8::charCount(text), c.count) << text;
+    }
 }
 
 TEST_F(RecordsTest, AFailedSaveIsToldAndItsRecordKept)

@@ -369,10 +369,12 @@ TEST(ReplayFiles, LastAndBestAreKeptBesideTheRecordsAndCheckedByVerify)
     writeBytes(scratch.file("blocked"), "");
     replay::ReplayFolder blocked(scratch.file("blocked/replays"), diagnostics);
     blocked.keep(first, true);
-    EXPECT_EQ(diagnostics.str(),
-              "vexel: cannot save the replay to " + scratch.file("blocked/replays/last.vxr") +
-                  ": create folder: Not a directory\nvexel: cannot save the replay to " +
-                  scratch.file("blocked/replays/" + best) + ": create folder: Not a directory\n");
+    EXPECT_EQ(diagnostics.str(), "vexel: cannot save the replay to " +
+                                     scratch.file("blocked/replays/last.vxr") + ": the folder " +
+                                     scratch.file("blocked/replays") +
+                                     " cannot be made: Not a directory\nvexel: cannot save the replay to " +
+                                     scratch.file("blocked/replays/" + best) + ": the folder " +
+                                     scratch.file("blocked/replays") + " cannot be made: Not a directory\n");
 }
 
 } // namespace

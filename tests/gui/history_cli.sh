@@ -39,6 +39,11 @@ expect "$first" "a second look changed the history"
 [ "$(sqlite3 "$scratch/history.sqlite" 'SELECT count(*) FROM games; PRAGMA integrity_check;')" = "1
 ok" ] || { echo "FAIL: the kept replay was taken in more than once" >&2; exit 1; }
 
+# A holder changed with the shell to hold a line break keeps its line.
+sqlite3 "$scratch/history.sqlite" "UPDATE games SET holder = 'a' || char(10) || 'b' WHERE id = 1"
+run --history
+expect "$(printf '%s\n' "$first" | sed 's/Zoë  /a b  /')" "a line break in a holder breaks the top ten's line"
+
 run --verify game:1
 expect "score 27, level 3, 2-way, 298 ticks
 status 0" "--verify game:1 does not match"

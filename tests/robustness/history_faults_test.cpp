@@ -10,6 +10,7 @@
 #include "app/form1.h"
 #include "app/game_state.h"
 #include "headless/headless_host.h"
+#include "history/history_command.h"
 #include "history/history_store.h"
 #include "history/keeper.h"
 #include "replay/recorder.h"
@@ -88,7 +89,10 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         const char* what;
         std::function<void(const std::string& path)> put;
         const char* reason;
+        // The game's own history, damaged inside: opened to be checked.
         bool opened = false;
+        // Damage `--history` never reads: it lists the history as it is.
+        bool listed = false;
     };
     const Case cases[] = {
         {"a text file", [](const std::string& p) { writeBytes(p, "my notes\n"); },
@@ -123,6 +127,13 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
              overwrite(p, 5 * 4096, std::string(4096, '\xA5'));
          },
          "is damaged.", true},
+        {"a history with a replay's page overwritten",
+         [](const std::string& p) {
+             makeHistory(p, 40);
+             const int page = std::stoi(querySql(p, "SELECT max(pageno) FROM dbstat WHERE name = 'replays'"));
+             overwrite(p, (page - 1) * 4096U, std::string(4096, '\xA5'));
+         },
+         "is damaged.", true, true},
         {"a newer version's history",
          [](const std::string& p) {
              makeHistory(p, 3);
@@ -141,7 +152,6 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         c.put(path);
         const std::string before = bytesAt(path);
         std::vector<std::string> files = entries(dir.path());
-        // The game's own history, damaged inside, is opened to be checked.
         if (c.opened)
             files.insert(files.end(), {"history.sqlite-shm", "history.sqlite-wal"});
 
@@ -149,10 +159,27 @@ TEST(HistoryFaults, WhatIsNotAWritableHistoryIsToldOnceAndLeftByteForByte)
         EXPECT_TRUE(bytesAt(path) == before) << "the file changed";
         // No log, index or journal beside it: SQLite never wrote there.
         EXPECT_EQ(entries(dir.path()), files);
-        // Reading it fails as well, and leaves it as it is.
+        // Reading it fails as well, and leaves it as it is. Opening looks
+        // at the header and the layout alone; damage inside is met by the
+        // read that touches it.
         history::HistoryStore reader(path, {});
-        EXPECT_NE(reader.open(), std::nullopt);
+        EXPECT_EQ(reader.open().has_value(), !c.opened);
         reader.close();
+        std::ostringstream listing, errors;
+        EXPECT_EQ(history::printHistory(path, {}, listing, errors), c.listed ? 0 : 1) << errors.str();
+        EXPECT_EQ(listing.str().empty(), !c.listed);
+        // SQLite's own words may follow where a read met the damage.
+        const std::string reason(c.reason, std::strlen(c.reason) - 1);
+        if (!c.listed) {
+            EXPECT_NE(errors.str().find(path + " " + reason), std::string::npos) << errors.str();
+        }
+        // Watching the game whose replay lies in the damage is refused for it.
+        if (c.listed) {
+            std::string refused;
+            for (int id = 1; id <= 40; ++id)
+                refused += history::loadGameOrFile("game:" + std::to_string(id), {}, path).error;
+            EXPECT_NE(refused.find(path + " " + reason), std::string::npos) << refused;
+        }
         EXPECT_TRUE(bytesAt(path) == before) << "the file changed";
     }
 }

@@ -123,11 +123,13 @@ TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
         std::string seen;
         for (ScoreFile* attempt : {&file, &unlocked, &unreachable})
             seen += outcome(*attempt) + "|";
-        const auto replay = scores::replaceFile((replays / "last.vxr").string(), "vexel replay\n");
-        seen += replay ? scores::describe(*replay) : "ok";
+        for (const fs::path& target : {replays / "last.vxr", replays / "new" / "last.vxr"}) {
+            const auto replay = scores::replaceFile(target.string(), "vexel replay\n");
+            seen += (replay ? scores::describe(*replay) : "ok") + "|";
+        }
         // The records stay readable to the one who cannot write them.
         const bool readable = file.load().table == OldTable;
-        report(fd, seen + "|" + (readable ? "readable" : "unreadable"));
+        report(fd, seen + (readable ? "readable" : "unreadable"));
         return 0;
     });
     if (child.exited && child.status == 77)
@@ -135,12 +137,17 @@ TEST(SaveFaults, AReadOnlyFolderFailsTheSaveAndKeepsTheOldFile)
     ASSERT_TRUE(child.exited);
     const std::string denied = std::strerror(EACCES);
     // What the player can mend is named: the folder, whether its lock file
-    // is there yet or not, for the records and the replays alike.
+    // is there yet or not, or the one that could not be made, for the
+    // records and the replays alike.
     const auto folderDenied = [&](const fs::path& folder) {
         return "the folder " + folder.string() + " cannot be written: " + denied;
     };
-    EXPECT_EQ(child.message, folderDenied(records) + "|" + folderDenied(fresh) + "|create folder: " + denied +
-                                 "|" + folderDenied(replays) + "|readable");
+    const auto folderUnmade = [&](const fs::path& folder) {
+        return "the folder " + folder.string() + " cannot be made: " + denied;
+    };
+    EXPECT_EQ(child.message, folderDenied(records) + "|" + folderDenied(fresh) + "|" +
+                                 folderUnmade(records / "new") + "|" + folderDenied(replays) + "|" +
+                                 folderUnmade(replays / "new") + "|readable");
     EXPECT_EQ(readBytes(file.path()), before);
     EXPECT_EQ(entries(records), onlyTheFile());
     EXPECT_TRUE(entries(fresh).empty());

@@ -67,7 +67,8 @@ history::GameRecord generatedRecord(std::size_t i, const PlayedGame& played)
     return record;
 }
 
-std::optional<history::Problem> writeGeneratedHistory(const std::string& path, std::size_t count)
+std::optional<history::Problem> writeGeneratedHistory(const std::string& path, std::size_t count,
+                                                      bool compact)
 {
     {
         history::HistoryStore store(path, {});
@@ -83,7 +84,8 @@ std::optional<history::Problem> writeGeneratedHistory(const std::string& path, s
     const std::vector<PlayedGame>& pool = playedGames();
     for (std::size_t i = 0; i < count && !problem; ++i) {
         const PlayedGame& played = pool[i % pool.size()];
-        problem = history::insertGame(raw, generatedRecord(i, played), played.text);
+        const std::string text = compact ? played.text.substr(0, played.text.find('\n') + 1) : played.text;
+        problem = history::insertGame(raw, generatedRecord(i, played), text);
     }
     if (!problem)
         problem = history::execute(raw, "COMMIT");

@@ -28,7 +28,9 @@ const std::vector<PlayedGame>& playedGames();
 history::GameRecord generatedRecord(std::size_t i, const PlayedGame& played);
 
 // Writes a history of `count` generated games at `path` (made fresh, with
-// no kept replays), in one transaction.
-std::optional<history::Problem> writeGeneratedHistory(const std::string& path, std::size_t count);
+// no kept replays), in one transaction. With `compact` every replay text
+// is cut to its first line, which keeps 100,000 games under 16 MiB.
+std::optional<history::Problem> writeGeneratedHistory(const std::string& path, std::size_t count,
+                                                      bool compact = false);
 
 } // namespace vexel::testsupport

@@ -1,116 +1,24 @@
+// Reading a replay's text: every line checked against the format's bounds
+// before anything of it is trusted.
+
+#include "replay/format_words.h"
 #include "replay/replay_format.h"
 
 #include "scores/score_table.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 
 namespace vexel::replay {
 
 namespace {
 
-constexpr std::string_view Magic = "vexel-replay ";
-
-struct OptionWord {
-    MenuItem item;
-    std::string_view word;
-};
-constexpr std::array<OptionWord, 3> OptionWords = {{
-    {MenuItem::ShowBadSquares, "show-bad-squares"},
-    {MenuItem::ShowLevel, "show-level"},
-    {MenuItem::TwoWay, "two-way"},
-}};
-
-std::string_view wordOf(MenuItem item)
-{
-    for (const OptionWord& option : OptionWords) {
-        if (option.item == item)
-            return option.word;
-    }
-    return {};
-}
-
-std::string_view onOff(bool on)
-{
-    return on ? "on" : "off";
-}
-
-std::string_view modeWord(bool twoWay)
-{
-    return twoWay ? "2-way" : "4-way";
-}
-
-constexpr char Hex[] = "0123456789abcdef";
-
-// Printable text stays readable, UTF-8 included; quotes, backslashes,
-// control characters and bytes that are not UTF-8 are escaped, so a name
-// can never end its line or its quotes early.
-std::string quoted(std::string_view name)
-{
-    std::string out = "\"";
-    for (std::size_t pos = 0; pos < name.size();) {
-        const std::size_t length = scores::charLength(name, pos);
-        const auto byte = static_cast<unsigned char>(name[pos]);
-        if (length > 1) {
-            out.append(name.substr(pos, length));
-        } else if (byte == '"' || byte == '\\') {
-            out += '\\';
-            out += static_cast<char>(byte);
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            out += static_cast<char>(byte);
-        } else {
-            out += "\\x";
-            out += Hex[byte >> 4];
-            out += Hex[byte & 0xF];
-        }
-        pos += length;
-    }
-    return out + "\"";
-}
-
-std::optional<std::uint64_t> number(std::string_view text, std::uint64_t max)
-{
-    // Twenty digits hold any 64-bit value; more can only be an overflow.
-    if (text.empty() || text.size() > 20)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const char ch : text) {
-        if (ch < '0' || ch > '9')
-            return std::nullopt;
-        const auto digit = static_cast<std::uint64_t>(ch - '0');
-        if (digit > max || value > (max - digit) / 10)
-            return std::nullopt;
-        value = value * 10 + digit;
-    }
-    return value;
-}
-
-int hexValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
-
-// Splits at single spaces; an empty field (two spaces, or one at either
-// end) makes the line malformed.
-template <std::size_t N> std::size_t fields(std::string_view line, std::array<std::string_view, N>& out)
-{
-    std::size_t count = 0;
-    while (count < N) {
-        const std::size_t space = line.find(' ');
-        out[count++] = line.substr(0, space);
-        if (space == std::string_view::npos)
-            return count;
-        line.remove_prefix(space + 1);
-    }
-    return N + 1; // too many
-}
+using format::fields;
+using format::hexValue;
+using format::Magic;
+using format::number;
+using format::OptionWord;
+using format::OptionWords;
 
 class Reader {
 public:
@@ -372,43 +280,6 @@ private:
 };
 
 } // namespace
-
-std::string describe(const End& end)
-{
-    return "score " + std::to_string(end.score) + ", level " + std::to_string(end.level) + ", " +
-           std::string(modeWord(end.twoWay)) + ", " + std::to_string(end.ticks) + " ticks";
-}
-
-std::string writeReplay(const Replay& replay)
-{
-    std::string out;
-    out += std::string(Magic) + std::to_string(FormatVersion) + "\n";
-    out += "seed " + std::to_string(replay.start.seed) + "\n";
-    out += "drawn " + std::to_string(replay.start.drawn) + "\n";
-    out += "show-bad-squares " + std::string(onOff(replay.start.showBadSquares)) + "\n";
-    out += "show-level " + std::string(onOff(replay.start.showLevel)) + "\n";
-    out += "two-way " + std::string(onOff(replay.start.twoWay)) + "\n";
-    for (const Event& event : replay.events) {
-        out += std::to_string(event.tick);
-        switch (event.kind) {
-        case Event::Kind::Key:
-            out += " key " + std::to_string(event.keyCode) + " " + std::to_string(event.shift);
-            break;
-        case Event::Kind::Option:
-            out += " option " + std::string(wordOf(event.item));
-            break;
-        case Event::Kind::HighScores:
-            out += " high-scores";
-            break;
-        case Event::Kind::Name:
-            out += " name " + quoted(replay.name);
-            break;
-        }
-        out += " @" + std::to_string(event.drawn) + " " + std::to_string(event.square) + '\n';
-    }
-    out += "end " + describe(replay.end) + "\n";
-    return out;
-}
 
 ReadResult readReplay(std::string_view text)
 {
