@@ -172,7 +172,9 @@ void HistoryWindow::warn(const QString& text)
 
 void HistoryWindow::watch(std::int64_t id)
 {
-    if (id == 0)
+    // A window made without a way to watch (a test's, a benchmark's) has
+    // nothing to open.
+    if (id == 0 || !openReplay_)
         return;
     const replay::ReadResult read = replay::readReplay(source_.replayText(id));
     if (!read.replay) {
