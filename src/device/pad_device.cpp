@@ -239,6 +239,9 @@ std::vector<PadEvent> PadDevice::service(bool listening)
         --impl_->settleLeft;
     if (impl_->listening && !listening)
         impl_->stopListening();
+    // What SDL reads now was pressed while nobody listened, when the
+    // player was in another program.
+    const bool heard = listening && impl_->listening;
     impl_->listening = listening;
     // SDL reads the pads, and finds new hardware, only when pumped; what it
     // reads reaches the watch on the way.
@@ -253,7 +256,7 @@ std::vector<PadEvent> PadDevice::service(bool listening)
     // What the pump itself put in the fd is already in hand.
     impl_->wake.drainPokes();
     for (const Noted& one : noted)
-        impl_->handle(one, listening, out);
+        impl_->handle(one, heard, out);
     if (listening) {
         const std::int64_t nowUs = steadyUs();
         for (auto& [id, pad] : impl_->pads) {
