@@ -5,7 +5,8 @@
 # against 100, at most 1.25 times as long), painting one frame, the real window's
 # timer, start-up and peak memory against an empty window and with a
 # translation loaded, and the History window over a short and a long
-# history. Figures print as they come.
+# history, and a game controller's key to the game with the wake-ups a
+# pad costs while the game waits. Figures print as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -44,3 +45,6 @@ echo "== start-up and peak memory against an empty window, and in German against
 
 echo "== the History window at 100 and 100,000 games: first paint, full list and chart, repaint, scrolling =="
 "$build/bench/vexel_bench_history_window" 21 2>/dev/null
+
+echo "== a pad: button to the game, and wake-ups while paused without a pad, with one and another window active =="
+"$build/bench/vexel_bench_pad" 300 5 2>/dev/null

@@ -226,6 +226,26 @@ Feld; F10 öffnet die Menüs; Strg+Q beendet.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Gamecontroller: Steuerkreuz oder linker Stick bewegen das grüne Feld und
+führen durch die Menüs; A und Start sind Enter, B ist Escape, Back (Select)
+ist F10. Beim Namen des Rekordhalters ändern Hoch und Runter das Zeichen am
+Cursor, Links und Rechts bewegen den Cursor, A bestätigt und B bricht ab. Ein
+Controller zählt nur, solange das Fenster von Vexel aktiv ist; wird er
+abgezogen, hält ein laufendes Spiel an.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

@@ -224,6 +224,26 @@ F10 abre los menús; Ctrl+Q sale.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Mandos: la cruceta o el stick izquierdo mueven la casilla verde y recorren
+los menús; A y Start son Intro, B es Escape, Back (Select) es F10. En el
+nombre del plusmarquista, arriba y abajo cambian el carácter del cursor,
+izquierda y derecha mueven el cursor, A acepta y B cancela. Un mando solo
+cuenta mientras la ventana de Vexel está activa; al desconectarlo, una
+partida en curso se pausa.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

@@ -226,6 +226,26 @@ vert&#xa0;; F10 ouvre les menus&#xa0;; Ctrl+Q quitte.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Manettes : la croix ou le stick gauche déplacent la case verte et parcourent
+les menus ; A et Start valent Entrée, B vaut Échap, Back (Select) vaut F10.
+Pour le nom du détenteur du record, haut et bas changent le caractère sous le
+curseur, gauche et droite déplacent le curseur, A valide et B annule. Une
+manette ne compte que tant que la fenêtre de Vexel est active ; la débrancher
+met en pause une partie en cours.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

@@ -227,6 +227,26 @@ verde; F10 apre i menu; Ctrl+Q esce.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Controller: la croce direzionale o la levetta sinistra muovono la casella
+verde e percorrono i menu; A e Start sono Invio, B è Esc, Back (Select) è
+F10. Nel nome del detentore del record, su e giù cambiano il carattere al
+cursore, sinistra e destra spostano il cursore, A conferma e B annulla. Un
+controller conta solo mentre la finestra di Vexel è attiva; scollegarlo mette
+in pausa una partita in corso.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

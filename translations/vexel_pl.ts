@@ -228,6 +228,25 @@ pole; F10 otwiera menu; Ctrl+Q kończy.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Kontrolery: krzyżak lub lewa gałka przesuwają zielone pole i prowadzą po
+menu; A i Start to Enter, B to Escape, Back (Select) to F10. W imieniu
+rekordzisty góra i dół zmieniają znak pod kursorem, lewo i prawo przesuwają
+kursor, A zatwierdza, a B anuluje. Kontroler działa tylko wtedy, gdy okno
+Vexela jest aktywne; odłączenie go wstrzymuje trwającą grę.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

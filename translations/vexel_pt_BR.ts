@@ -224,6 +224,25 @@ F10 abre os menus; Ctrl+Q sai.
     </message>
 </context>
 <context>
+    <name>Controller</name>
+    <message>
+        <source>
+Game controllers: the D-pad or the left stick moves the green square and
+walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.
+In the record holder&apos;s name, up and down change the character at the cursor,
+left and right move the cursor, A accepts and B cancels. A pad counts only
+while Vexel&apos;s window is active; unplugging it pauses a running game.
+</source>
+        <translation>
+Controles: o direcional ou o analógico esquerdo movem a casa verde e
+percorrem os menus; A e Start são Enter, B é Esc, Back (Select) é F10. No
+nome do recordista, cima e baixo mudam o caractere no cursor, esquerda e
+direita movem o cursor, A confirma e B cancela. Um controle só conta enquanto
+a janela do Vexel está ativa; desconectá-lo pausa uma partida em andamento.
+</translation>
+    </message>
+</context>
+<context>
     <name>GameOver</name>
     <message>
         <source>You lost!</source>

@@ -232,7 +232,18 @@ std::string helpText(std::string_view defaultScoresPath)
                           "Keys: Enter pauses and resumes; the arrow keys move the green square;\n"
                           "F10 opens the menus; Ctrl+Q quits.\n"),
                 {defaultScoresPath, std::to_string(DefaultRandom::DefaultSeed)}) +
-           historyHelpText();
+           historyHelpText() + controllerHelpText();
+}
+
+std::string controllerHelpText()
+{
+    return translate("Controller",
+                     "\n"
+                     "Game controllers: the D-pad or the left stick moves the green square and\n"
+                     "walks the menus; A and Start are Enter, B is Escape, Back (Select) is F10.\n"
+                     "In the record holder's name, up and down change the character at the cursor,\n"
+                     "left and right move the cursor, A accepts and B cancels. A pad counts only\n"
+                     "while Vexel's window is active; unplugging it pauses a running game.\n");
 }
 
 std::string historyHelpText()

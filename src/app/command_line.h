@@ -46,6 +46,8 @@ std::optional<std::uint32_t> parseSeed(std::string_view text);
 std::string helpText(std::string_view defaultScoresPath);
 // The history's part of the help, after the rest.
 std::string historyHelpText();
+// The game controller's buttons, last.
+std::string controllerHelpText();
 std::string versionText(std::string_view version);
 
 } // namespace vexel

@@ -53,6 +53,9 @@ public:
     // is minimised or hidden, a menu of the menu bar opens, or a Help
     // window does. On unless switched off.
     void setAutoPause(bool on) { autoPause_ = on; }
+    // Pauses a running game as Enter would, when auto-pause is on: the
+    // player has looked away. Nothing ever resumes by itself.
+    void lookedAway();
     // The game whose score, level, pause and square the board's accessible
     // description tells; it must outlive the window.
     void describe(const GameState& state);
@@ -107,7 +110,6 @@ private:
     void frameElapsed();
     void optionChosen(MenuItem item, bool markNow);
     bool owns(const QWidget* window) const;
-    void lookedAway();
     void openOptionsMenu();
     // Opens a menu of the menu bar from the keyboard, on its first item.
     void openMenu(QMenu* menu);

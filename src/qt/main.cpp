@@ -9,6 +9,7 @@
 #include "qt/game_window.h"
 #include "qt/help_menu.h"
 #include "qt/history_menu.h"
+#include "qt/pad_input.h"
 #include "qt/replay_window.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"
@@ -155,6 +156,14 @@ int main(int argc, char* argv[])
         },
         std::cerr);
     form.record(recorder);
+    // A game controller is one more keyboard; without SDL's controllers the
+    // keyboard alone plays, as ever.
+    vexel::device::PadDevice pads;
+    std::optional<vexel::qt::PadInput> padInput;
+    if (pads.open()) {
+        padInput.emplace(window, pads);
+        form.listen(*padInput);
+    }
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);
