@@ -125,7 +125,9 @@ TEST(Utf8, EveryByteIsPartOfExactlyOneCharacter)
         {"\xed\xa0\x80", -1, 1, 3},
         {"\xf4\x90\x80\x80", -1, 1, 4},
         {"\xe2\x82", -1, 1, 2},
-        {"\x80" "a", -1, 1, 2},
+        {"\x80"
+         "a",
+         -1, 1, 2},
     };
     for (const auto& c : cases) {
         const std::string_view text = c.text;
