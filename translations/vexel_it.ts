@@ -652,6 +652,29 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: niente audio, il gioco continua in silenzio: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>il dispositivo audio è andato perso</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Audio nel menu Visualizza riproduce i suoni del gioco, ogni colpo udito da
+dove si trova il suo cannone; anche questa scelta viene salvata lì.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/game_state.h"
+#include "device/sound_device.h"
 #include "history/history_command.h"
 #include "history/history_store.h"
 #include "history/history_texts.h"
@@ -9,6 +10,7 @@
 #include "qt/game_window.h"
 #include "qt/history_window.h"
 #include "qt/replay_window.h"
+#include "qt/sound_bridge.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"
 #include "qt/view_controls.h"
@@ -131,6 +133,9 @@ int main(int argc, char* argv[])
     vexel::scores::ScoreFile scoreFile(scoresPath);
     vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
 
+    // Outlives every window that plays through it.
+    vexel::device::SoundDevice sound(std::cerr);
+    vexel::qt::SoundBridge::share(&sound);
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());
     window.setAutoPause(line.autoPause);
@@ -151,6 +156,7 @@ int main(int argc, char* argv[])
         },
         std::cerr);
     form.record(recorder);
+    form.listen(*new vexel::qt::SoundBridge(window, sound));
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);

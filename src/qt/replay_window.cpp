@@ -2,6 +2,8 @@
 
 #include "qt/game_dialog.h"
 #include "qt/game_window.h"
+#include "qt/sound_bridge.h"
+#include "qt/view_controls.h"
 #include "replay/playback.h"
 #include "replay/replay_files.h"
 
@@ -13,12 +15,26 @@
 
 namespace vexel::qt {
 
+namespace {
+
+// A replay is heard as its game was, through the program's device.
+void hear(GameWindow& window, replay::Playback& playback)
+{
+    if (SoundBridge::shared() == nullptr)
+        return;
+    window.view().setSound(SoundBridge::chosen());
+    playback.listen(*new SoundBridge(window, *SoundBridge::shared()));
+}
+
+} // namespace
+
 int watchReplay(GameWindow& window, const replay::Replay& replay)
 {
     replay::Playback playback(replay, &window);
     replay::Viewer viewer(playback, window, [] { QCoreApplication::quit(); });
     window.attach(viewer, playback.scene());
     window.describe(playback.state());
+    hear(window, playback);
     window.loadAndShow();
     return QApplication::exec();
 }
@@ -53,6 +69,7 @@ public:
         window_->setAttribute(Qt::WA_QuitOnClose, false);
         window_->installEventFilter(this);
         window_->attach(viewer_, playback_.scene());
+        hear(*window_, playback_);
         window_->loadAndShow();
     }
 

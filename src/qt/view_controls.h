@@ -17,13 +17,13 @@ namespace vexel::qt {
 class BoardView;
 
 // The View menu and what it does to a window and its board: the zoom
-// steps, full screen and Colour-Safe Signals. None of it touches the game:
+// steps, full screen, Colour-Safe Signals and Sound. None of it touches the game:
 // the scene and the client area it knows stay as they are.
 class ViewControls final : public QObject {
     Q_OBJECT
 
 public:
-    enum class Item { ZoomIn, ZoomOut, ActualSize, FullScreen, ColourSafe };
+    enum class Item { ZoomIn, ZoomOut, ActualSize, FullScreen, ColourSafe, Sound };
 
     // Adds the View menu to the window's menu bar.
     ViewControls(QMainWindow& window, BoardView& board);
@@ -45,6 +45,7 @@ public:
     void setFullScreen(bool on);
     bool fullScreen() const { return fullScreen_; }
     void setColourSafe(bool on);
+    void setSound(bool on);
 
     // The largest step whose window fits the screen's available area.
     int zoomLimit() const;
@@ -59,6 +60,10 @@ public:
     // The window system may end full screen on its own.
     void windowStateChanged();
 
+signals:
+    // Sound was switched, from the menu or the kept settings.
+    void soundSwitched(bool on);
+
 private:
     void buildMenu();
     void zoomTo(int percent);
@@ -68,7 +73,7 @@ private:
     QMainWindow& window_;
     BoardView& board_;
     QMenu* menu_ = nullptr;
-    QAction* actions_[5] = {};
+    QAction* actions_[6] = {};
     view::ViewSettings settings_;
     bool fullScreen_ = false;
     // Where the window stood before full screen, to go back there.

@@ -87,7 +87,7 @@ void LanguageWindowTest::speaksTheLanguage_data()
         << QStringLiteral("de")
         << QStringLiteral(
                "Optionen|Gefährliche Felder zeigen?|Level zeigen?|Nur 2 Seiten?|Bestenliste|"
-               "Verlauf|Ansicht|Vergrößern|Verkleinern|Originalgröße||Vollbild||Farbsichere Signale")
+               "Verlauf|Ansicht|Vergrößern|Verkleinern|Originalgröße||Vollbild||Farbsichere Signale|Ton")
         << QStringLiteral("Vexel: Pause (Enter zum Spielen) mit 0 Punkten|"
                           "Vexel: Pause (Enter zum Spielen) mit 1 Punkt|"
                           "Vexel: Pause (Enter zum Spielen) mit 2 Punkten|"
@@ -101,8 +101,9 @@ void LanguageWindowTest::speaksTheLanguage_data()
                "Vexel – Bestenliste|Die Bestenliste:\n\n4 Seiten: 0022 von Ola  \n2 Seiten: 0022 von 12345");
     QTest::newRow("Polish")
         << QStringLiteral("pl")
-        << QStringLiteral("Opcje|Pokazać groźne pola?|Pokazać poziom?|Tylko 2 strony?|Rekordy|Historia|Widok|"
-                          "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów")
+        << QStringLiteral(
+               "Opcje|Pokazać groźne pola?|Pokazać poziom?|Tylko 2 strony?|Rekordy|Historia|Widok|"
+               "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów|Dźwięk")
         << QStringLiteral("Vexel: pauza (Enter – graj), 0 punktów|Vexel: pauza (Enter – graj), 1 punkt|"
                           "Vexel: pauza (Enter – graj), 2 punkty|Vexel: pauza (Enter – graj), 5 punktów|"
                           "Vexel: pauza (Enter – graj), 22 punkty")
