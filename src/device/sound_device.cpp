@@ -131,6 +131,8 @@ bool SoundDevice::open()
         const Sound sound = soundOf(cue);
         chunks_[cue] = Mix_LoadWAV_RW(SDL_RWFromConstMem(sound.data, static_cast<int>(sound.size)), 1);
     }
+    read_.store(written_.load());
+    Mix_HookMusic(&SoundDevice::startAsked, this);
     if (probe_)
         Mix_SetPostMix(&SoundDevice::handedOver, this);
     return true;
@@ -141,6 +143,7 @@ void SoundDevice::close()
     if (!open_)
         return;
     open_ = false;
+    Mix_HookMusic(nullptr, nullptr);
     Mix_SetPostMix(nullptr, nullptr);
     Mix_HaltChannel(-1);
     for (void*& chunk : chunks_) {
@@ -176,26 +179,48 @@ void SoundDevice::play(const sound::Play& play)
         fail(translate("Sound", "the sound device was lost"));
         return;
     }
-    auto* chunk = static_cast<Mix_Chunk*>(chunks_[static_cast<std::size_t>(play.cue)]);
-    if (chunk == nullptr)
-        return;
-    pan(play.voice, play.pan);
-    if (!probe_) {
-        Mix_PlayChannel(play.voice, chunk, 0);
-        return;
-    }
-    // Under the audio lock, so that the mix that first carries the sound
-    // finds the time it was asked for.
-    SDL_LockAudioDevice(audioId_);
-    asked_[static_cast<std::size_t>(play.voice)] = Clock::now();
-    Mix_PlayChannel(play.voice, chunk, 0);
-    SDL_UnlockAudioDevice(audioId_);
+    ask({play.voice, static_cast<int>(play.cue), play.pan, probe_ ? Clock::now() : Clock::time_point{}});
 }
 
 void SoundDevice::stop(int voice)
 {
-    if (open_)
-        Mix_HaltChannel(voice);
+    if (open_ && voice >= 0 && voice < sound::VoiceCount)
+        ask({voice, -1, 0, {}});
+}
+
+void SoundDevice::ask(const Request& request)
+{
+    const std::uint32_t written = written_.load(std::memory_order_relaxed);
+    // Full only if the audio thread has stalled; then what it would start
+    // late is better not heard.
+    if (written - read_.load(std::memory_order_acquire) >= QueueSize)
+        return;
+    queue_[written % QueueSize] = request;
+    written_.store(written + 1, std::memory_order_release);
+}
+
+void SoundDevice::startAsked(void* self, unsigned char*, int)
+{
+    // SDL_mixer calls this before it mixes the channels, so a sound started
+    // here is in this very mix.
+    auto& device = *static_cast<SoundDevice*>(self);
+    const std::uint32_t written = device.written_.load(std::memory_order_acquire);
+    std::uint32_t read = device.read_.load(std::memory_order_relaxed);
+    for (; read != written; ++read) {
+        const Request& request = device.queue_[read % QueueSize];
+        if (request.cue < 0) {
+            Mix_HaltChannel(request.voice);
+            device.asked_[static_cast<std::size_t>(request.voice)] = {};
+            continue;
+        }
+        auto* chunk = static_cast<Mix_Chunk*>(device.chunks_[static_cast<std::size_t>(request.cue)]);
+        if (chunk == nullptr)
+            continue;
+        pan(request.voice, request.pan);
+        Mix_PlayChannel(request.voice, chunk, 0);
+        device.asked_[static_cast<std::size_t>(request.voice)] = request.asked;
+    }
+    device.read_.store(read, std::memory_order_release);
 }
 
 void SoundDevice::handedOver(void* self, unsigned char*, int)

@@ -3,6 +3,7 @@
 #include "sound/cues.h"
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -51,9 +52,22 @@ public:
     void setProbe(Probe probe) { probe_ = std::move(probe); }
 
 private:
+    // What the game asked for, on its way to the audio thread.
+    struct Request {
+        int voice = 0;
+        int cue = -1; // -1 stops the voice
+        float pan = 0;
+        Clock::time_point asked;
+    };
+    static constexpr std::uint32_t QueueSize = 64;
+
     bool open();
     void close();
     void fail(const std::string& why);
+    void ask(const Request& request);
+    // On the audio thread, at the start of each mix: starts and stops
+    // what was asked for since the last one.
+    static void startAsked(void* self, unsigned char* stream, int length);
     static void handedOver(void* self, unsigned char* stream, int length);
 
     std::ostream& diagnostics_;
@@ -64,8 +78,13 @@ private:
     bool toldFailure_ = false;
     std::array<void*, sound::CueCount> chunks_{};
     Probe probe_;
+    // The game's thread writes requests, the audio thread reads them: the
+    // tick never waits for the mixer's lock.
+    std::array<Request, QueueSize> queue_{};
+    std::atomic<std::uint32_t> written_{0};
+    std::atomic<std::uint32_t> read_{0};
     // Per voice, when its sound was asked for and not yet handed over;
-    // written and read under SDL's audio lock.
+    // audio thread only.
     std::array<Clock::time_point, sound::VoiceCount> asked_{};
 };
 
