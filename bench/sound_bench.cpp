@@ -188,7 +188,8 @@ void pausedWakeups(bool soundOn, int seconds)
     vexel::qt::GameWindow window;
     window.view().setSound(soundOn);
     vexel::Form1 form(state, window, random, records, told);
-    form.listen(*new vexel::qt::SoundBridge(window, device));
+    vexel::qt::SoundBridge heard(window, device);
+    form.listen(heard);
     window.attach(form, form.scene());
     window.loadAndShow();
     // A game lost on the way ends in a box; it is accepted, and the next

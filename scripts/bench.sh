@@ -3,8 +3,9 @@
 # the tick (with and without recording), checking a long replay, the
 # history at 100 and 100,000 games, painting one frame, the real window's
 # timer, start-up and peak memory against an empty window and with a
-# translation loaded, and the History window over a short and a long
-# history. Figures print as they come.
+# translation loaded, the History window over a short and a long history,
+# and the sounds: latency, their cost at level 12, wake-ups while paused and
+# start-up with Sound on against Sound off. Figures print as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -43,3 +44,18 @@ echo "== start-up and peak memory against an empty window, and in German against
 
 echo "== the History window at 100 and 100,000 games: first paint, full list and chart, repaint, scrolling =="
 "$build/bench/vexel_bench_history_window" 21 2>/dev/null
+
+echo "== sound: latency, level 12 with Sound on against off, wake-ups while paused (SDL's disk driver) =="
+"$build/bench/vexel_bench_sound" "${VEXEL_SOUND_SECONDS:-60}" 2> /dev/null
+
+echo "== start-up with Sound on (as vexel) against Sound off (as floor) =="
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+for sound in true false; do
+    mkdir -p "$settings/$sound/vexel"
+    printf 'zoom=100\ncolour-safe=false\nsound=%s\n' "$sound" > "$settings/$sound/vexel/vexel.conf"
+    printf '#!/bin/sh\nXDG_CONFIG_HOME=%s exec %s "$@"\n' "$settings/$sound" "$build/bin/vexel" > "$settings/vexel-$sound"
+    chmod +x "$settings/vexel-$sound"
+done
+"$build/bench/vexel_startup_compare" "$settings/vexel-true" "$settings/vexel-false" \
+    "$build/bench/libvexel_first_paint_probe.so" 21

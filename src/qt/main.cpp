@@ -156,7 +156,8 @@ int main(int argc, char* argv[])
         },
         std::cerr);
     form.record(recorder);
-    form.listen(*new vexel::qt::SoundBridge(window, sound));
+    vexel::qt::SoundBridge heard(window, sound);
+    form.listen(heard);
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);

@@ -18,12 +18,14 @@ namespace vexel::qt {
 namespace {
 
 // A replay is heard as its game was, through the program's device.
-void hear(GameWindow& window, replay::Playback& playback)
+std::unique_ptr<SoundBridge> hear(GameWindow& window, replay::Playback& playback)
 {
     if (SoundBridge::shared() == nullptr)
-        return;
+        return nullptr;
     window.view().setSound(SoundBridge::chosen());
-    playback.listen(*new SoundBridge(window, *SoundBridge::shared()));
+    auto bridge = std::make_unique<SoundBridge>(window, *SoundBridge::shared());
+    playback.listen(*bridge);
+    return bridge;
 }
 
 } // namespace
@@ -34,7 +36,7 @@ int watchReplay(GameWindow& window, const replay::Replay& replay)
     replay::Viewer viewer(playback, window, [] { QCoreApplication::quit(); });
     window.attach(viewer, playback.scene());
     window.describe(playback.state());
-    hear(window, playback);
+    const auto sound = hear(window, playback);
     window.loadAndShow();
     return QApplication::exec();
 }
@@ -55,8 +57,9 @@ int tellUnwatchable(const std::string& text, bool nothingYet)
 namespace {
 
 // One replay watched beside the game: its own copy of the replay, the
-// game that plays it, and its window. Members go in reverse order, the
-// window last, so nothing outlives what it points to.
+// game that plays it, its sound and its window. Members go in reverse
+// order, the sound first and the window last, so nothing outlives what it
+// points to.
 class SecondWindow final : public QObject {
 public:
     SecondWindow(const replay::Replay& replay, QWidget& owner, bool autoPause)
@@ -69,7 +72,7 @@ public:
         window_->setAttribute(Qt::WA_QuitOnClose, false);
         window_->installEventFilter(this);
         window_->attach(viewer_, playback_.scene());
-        hear(*window_, playback_);
+        sound_ = hear(*window_, playback_);
         window_->loadAndShow();
     }
 
@@ -100,6 +103,7 @@ private:
     replay::Replay replay_;
     replay::Playback playback_;
     replay::Viewer viewer_;
+    std::unique_ptr<SoundBridge> sound_;
 };
 
 } // namespace

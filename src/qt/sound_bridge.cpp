@@ -37,7 +37,7 @@ device::SoundDevice* SoundBridge::shared()
 }
 
 SoundBridge::SoundBridge(GameWindow& window, device::SoundDevice& device)
-    : QObject(&window), window_(window), device_(device), cues_(device, [this] { return inView(); })
+    : window_(window), device_(device), cues_(device, [this] { return inView(); })
 {
     still_.setSingleShot(true);
     connect(&still_, &QTimer::timeout, this, &SoundBridge::letGoWhenQuiet);

@@ -24,7 +24,9 @@ class GameWindow;
 // the headless window, --verify and the tests make no sound.
 class SoundBridge final : public QObject, public MomentListener {
 public:
-    // Parented to the window; the device must outlive it.
+    // The window and the device must outlive it: it must go before the
+    // window does, as the window says goodbye to the window system on its
+    // way out.
     SoundBridge(GameWindow& window, device::SoundDevice& device);
     ~SoundBridge() override;
     SoundBridge(const SoundBridge&) = delete;

@@ -57,6 +57,7 @@ struct SoundGame {
     vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
     vexel::qt::GameWindow window;
     vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+    vexel::qt::SoundBridge bridge{window, device};
     Guns guns;
     QTimer answer;
 
@@ -64,7 +65,7 @@ struct SoundGame {
     {
         device.setProbe([this](auto, auto) { ++handed; });
         window.setAutoPause(false);
-        form.listen(*new vexel::qt::SoundBridge(window, device));
+        form.listen(bridge);
         form.listen(guns);
         window.attach(form, form.scene());
         // A game lost on the way ends in a box; it is accepted.
