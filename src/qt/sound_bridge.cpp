@@ -46,12 +46,16 @@ SoundBridge::SoundBridge(GameWindow& window, device::SoundDevice& device)
     cues_.setOn(window.view().settings().sound);
     soundChosen = cues_.on();
     // Every menu of the window, the game's and the View menu alike.
-    for (QMenu* menu : window.findChildren<QMenu*>())
+    for (QMenu* menu : window.findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, &SoundBridge::stood);
-    // A dialog, or another program, took the keyboard.
+        connect(menu, &QMenu::aboutToHide, this, &SoundBridge::takeSoon);
+    }
+    // A dialog, or another program, took the keyboard, or gave it back.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
         if (focus == nullptr || focus != window_.windowHandle())
             stood();
+        else
+            takeSoon();
     });
     window.installEventFilter(this);
     if (window.timerEnabled())
@@ -67,6 +71,11 @@ void SoundBridge::moment(Moment what, int gun)
 {
     if (closed_)
         return;
+    // Let go behind a menu or dialog while the game ran on: the end of the
+    // game is heard all the same, and the game is heard again at once.
+    const bool end = what == Moment::Lost || what == Moment::NewRecord;
+    if (cues_.on() && !device_.isOpen() && (end || inView()))
+        device_.want(this, true);
     cues_.moment(what, gun);
     // The sound server may be back by the next game.
     if (what == Moment::Lost)
@@ -96,12 +105,17 @@ void SoundBridge::running(bool on)
         stood();
         return;
     }
+    takeSoon();
+}
+
+void SoundBridge::takeSoon()
+{
     still_.stop();
     // Once back in the event loop: a window's load starts the timer for a
     // moment before the game's start-up stops it again, and opening the
     // device for that would only slow the start.
     QTimer::singleShot(0, this, [this] {
-        if (window_.timerEnabled() && cues_.on() && !closed_)
+        if (inView() && cues_.on())
             device_.want(this, true);
     });
 }
@@ -124,13 +138,13 @@ void SoundBridge::switched(bool on)
 void SoundBridge::stood()
 {
     cues_.hush();
-    if (!window_.timerEnabled() && device_.isOpen())
+    if (!inView() && device_.isOpen())
         still_.start(StillMs);
 }
 
 void SoundBridge::letGoWhenQuiet()
 {
-    if (window_.timerEnabled())
+    if (inView())
         return;
     if (device_.playing()) {
         still_.start(PlayingOutMs);

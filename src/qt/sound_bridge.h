@@ -18,9 +18,10 @@ class GameWindow;
 // and lets them be heard only while the game is in front of the player:
 // running, with no menu or dialog over it (the sounds of the game's end
 // excepted, which come with its dialogs), the window open, Sound on in the
-// View menu. It holds the device only while the game runs, and lets it go
-// once the game has stood still for a moment and the last sound is over,
-// so that a paused game wakes nothing. Made by the game executable only:
+// View menu. It holds the device only while the game is in front of the
+// player, and lets it go once the game has stood still or been covered for
+// a moment and the last sound is over, so that a waiting game wakes
+// nothing. Made by the game executable only:
 // the headless window, --verify and the tests make no sound.
 class SoundBridge final : public QObject, public MomentListener {
 public:
@@ -48,6 +49,9 @@ protected:
 private:
     bool inView() const;
     void running(bool on);
+    // Takes the device once back in the event loop, if the game is then in
+    // front of the player.
+    void takeSoon();
     void switched(bool on);
     // The game stopped in front of the player.
     void stood();
