@@ -85,7 +85,10 @@ void pan(int voice, float where)
 
 } // namespace
 
-SoundDevice::SoundDevice(std::ostream& diagnostics) : diagnostics_(diagnostics) {}
+SoundDevice::SoundDevice(std::ostream& diagnostics) : diagnostics_(diagnostics)
+{
+    describeStream();
+}
 
 SoundDevice::~SoundDevice()
 {
@@ -107,7 +110,6 @@ bool SoundDevice::want(const void* user, bool wanted)
 
 bool SoundDevice::open()
 {
-    describeStream();
     std::string error;
     if (!SdlSession::acquire(SDL_INIT_AUDIO, &error)) {
         fail(error);

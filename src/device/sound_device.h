@@ -28,6 +28,8 @@ public:
     // for and when the first samples with it were handed to the device.
     using Probe = std::function<void(Clock::time_point asked, Clock::time_point handed)>;
 
+    // Sets the environment the sound server's client library reads, so it
+    // is best made before any other thread runs.
     explicit SoundDevice(std::ostream& diagnostics);
     ~SoundDevice() override;
     SoundDevice(const SoundDevice&) = delete;

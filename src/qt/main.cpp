@@ -113,6 +113,9 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
+    // Outlives every window that plays through it; made before Qt starts
+    // its threads, as it sets the environment the sound server reads.
+    vexel::device::SoundDevice sound(std::cerr);
     std::optional<vexel::qt::StartupGuard> startup(
         std::in_place, unwatchable ? vexel::replay::VerifyUnreadable : 1, !unwatchable);
     QApplication application(toolkitArgc, toolkitArgv.data());
@@ -133,8 +136,6 @@ int main(int argc, char* argv[])
     vexel::scores::ScoreFile scoreFile(scoresPath);
     vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
 
-    // Outlives every window that plays through it.
-    vexel::device::SoundDevice sound(std::cerr);
     vexel::qt::SoundBridge::share(&sound);
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());

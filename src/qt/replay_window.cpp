@@ -17,12 +17,12 @@ namespace vexel::qt {
 
 namespace {
 
-// A replay is heard as its game was, through the program's device.
+// A replay is heard as its game was, through the program's device, with
+// Sound as the window's View menu has it.
 std::unique_ptr<SoundBridge> hear(GameWindow& window, replay::Playback& playback)
 {
     if (SoundBridge::shared() == nullptr)
         return nullptr;
-    window.view().setSound(SoundBridge::chosen());
     auto bridge = std::make_unique<SoundBridge>(window, *SoundBridge::shared());
     playback.listen(*bridge);
     return bridge;
@@ -72,6 +72,9 @@ public:
         window_->setAttribute(Qt::WA_QuitOnClose, false);
         window_->installEventFilter(this);
         window_->attach(viewer_, playback_.scene());
+        // A window of its own keeps no settings: it starts with Sound as
+        // last chosen in the game's.
+        window_->view().setSound(SoundBridge::chosen());
         sound_ = hear(*window_, playback_);
         window_->loadAndShow();
     }
