@@ -5,8 +5,10 @@
 #include "app/form1.h"
 #include "device/sound_device.h"
 #include "qt/game_window.h"
+#include "qt/replay_window.h"
 #include "qt/sound_bridge.h"
 #include "qt/view_controls.h"
+#include "replay/replay_files.h"
 #include "scores/score_file.h"
 
 #include <QAction>
@@ -130,6 +132,7 @@ class SoundWindowTest : public QObject {
 private slots:
     void heardFromWhereTheGunsStandAndSilentWhenStill();
     void withNoSoundToBeHadTheGamePlaysOnSilentAndSaysSoOnce();
+    void aReplayWatchedIsHeardUnlessSoundIsOff();
 };
 
 void SoundWindowTest::heardFromWhereTheGunsStandAndSilentWhenStill()
@@ -242,6 +245,35 @@ void SoundWindowTest::withNoSoundToBeHadTheGamePlaysOnSilentAndSaysSoOnce()
     QVERIFY(game.device.isOpen());
     QVERIFY(game.handed.load() > 0);
     QCOMPARE(QString::fromStdString(game.diagnostics.str()), said);
+}
+
+void SoundWindowTest::aReplayWatchedIsHeardUnlessSoundIsOff()
+{
+    QTemporaryDir output;
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", output.filePath(QStringLiteral("played.raw")).toLocal8Bit());
+    const auto watched = vexel::replay::loadReplayFile(VEXEL_REPLAYS "/short-game.vxr");
+    QVERIFY(watched.replay.has_value());
+    std::ostringstream told;
+    vexel::device::SoundDevice device(told);
+    std::atomic<int> handed{0};
+    device.setProbe([&handed](auto, auto) { ++handed; });
+    vexel::qt::SoundBridge::share(&device);
+    // The end box is answered; then the replay's window closes.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    answer.start(100);
+    for (const bool on : {false, true}) {
+        vexel::qt::GameWindow window;
+        window.view().setSound(on);
+        QCOMPARE(vexel::qt::watchReplay(window, *watched.replay), 0);
+        QCOMPARE(handed.load() > 0, on);
+    }
+    vexel::qt::SoundBridge::share(nullptr);
+    QCOMPARE(QString::fromStdString(told.str()), QString());
 }
 
 QTEST_MAIN(SoundWindowTest)
