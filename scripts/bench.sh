@@ -4,9 +4,11 @@
 # history at 100 and 100,000 games (and `vexel --history` at 100,000
 # against 100, at most 1.25 times as long), painting one frame, the real window's
 # timer, start-up and peak memory against an empty window and with a
-# translation loaded, and the History window over a short and a long
-# history, and a game controller's key to the game with the wake-ups a
-# pad costs while the game waits. Figures print as they come.
+# translation loaded, the History window over a short and a long history,
+# the sounds (latency, their cost at level 12, wake-ups while paused and
+# start-up with Sound on against Sound off), and a game controller's key to
+# the game with the wake-ups a pad costs while the game waits. Figures print
+# as they come.
 #
 #   scripts/bench.sh [REPETITIONS]     (default 10)
 #
@@ -48,3 +50,18 @@ echo "== the History window at 100 and 100,000 games: first paint, full list and
 
 echo "== a pad: button to the game, and wake-ups while paused without a pad, with one and another window active =="
 "$build/bench/vexel_bench_pad" 300 5 2>/dev/null
+
+echo "== sound: latency, level 12 with Sound on against off, wake-ups while paused (SDL's disk driver) =="
+"$build/bench/vexel_bench_sound" "${VEXEL_SOUND_SECONDS:-60}" 2> /dev/null
+
+echo "== start-up with Sound on (as vexel) against Sound off (as floor) =="
+settings=$(mktemp -d)
+trap 'rm -rf "$settings"' EXIT
+for sound in true false; do
+    mkdir -p "$settings/$sound/vexel"
+    printf 'zoom=100\ncolour-safe=false\nsound=%s\n' "$sound" > "$settings/$sound/vexel/vexel.conf"
+    printf '#!/bin/sh\nXDG_CONFIG_HOME=%s exec %s "$@"\n' "$settings/$sound" "$build/bin/vexel" > "$settings/vexel-$sound"
+    chmod +x "$settings/vexel-$sound"
+done
+"$build/bench/vexel_startup_compare" "$settings/vexel-true" "$settings/vexel-false" \
+    "$build/bench/libvexel_first_paint_probe.so" 21

@@ -10,7 +10,7 @@ build_packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev fonts-dejavu-core libsqlite3-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-    libsdl2-dev libsdl2-mixer-dev
+    libsdl2-dev libsdl2-mixer-dev libasound2-dev
 )
 test_packages=(
     libgtest-dev libbenchmark-dev

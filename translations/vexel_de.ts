@@ -886,6 +886,29 @@ Grund: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: kein Ton, das Spiel läuft lautlos weiter: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>das Tongerät ist verloren gegangen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Ton im Menü Ansicht spielt die Klänge des Spiels; jeder Schuss ist von dort zu
+hören, wo seine Kanone steht. Auch diese Einstellung wird dort gespeichert.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -884,6 +884,29 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: sin sonido, el juego sigue en silencio: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>se perdió el dispositivo de sonido</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Sonido, en el menú Ver, reproduce los sonidos del juego; cada disparo se oye
+desde donde está su cañón. También se guarda allí.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

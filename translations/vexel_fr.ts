@@ -886,6 +886,29 @@ Raison&#xa0;: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel&#xa0;: pas de son, le jeu continue en silence&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>le périphérique audio a été perdu</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Son, dans le menu Affichage, joue les sons du jeu, chaque tir entendu depuis
+l’endroit où se trouve son canon&#xa0;; ce réglage y est aussi conservé.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

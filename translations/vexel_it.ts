@@ -678,7 +678,7 @@ Il gioco continua e i record sono conservati; il file della cronologia resta com
     </message>
     <message>
         <source>%1: %2, %3 and %4 size the board, %5 fills the screen with it, %6 tells every state by more than its colour, and Sound switches the sounds on and off, each gun heard from where it stands. The zoom, %6 and Sound are kept between runs.</source>
-        <translation>%1: %2, %3 e %4 cambiano la dimensione della scacchiera, %5 ne riempie lo schermo, %6 mostra ogni stato con più del suo colore, e Suono attiva e disattiva i suoni, ogni cannone sentito da dove si trova. Lo zoom, %6 e Suono restano da un avvio all&apos;altro.</translation>
+        <translation>%1: %2, %3 e %4 cambiano la dimensione della scacchiera, %5 ne riempie lo schermo, %6 mostra ogni stato con più del suo colore, e Audio attiva e disattiva i suoni, ogni cannone sentito da dove si trova. Lo zoom, %6 e Audio restano da un avvio all&apos;altro.</translation>
     </message>
 </context>
 <context>
@@ -884,6 +884,29 @@ Motivo: %2</translation>
     <message>
         <source>the folder %1 cannot be made: %2</source>
         <translation>impossibile creare la cartella %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: niente audio, il gioco continua in silenzio: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>il dispositivo audio è andato perso</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Audio nel menu Visualizza riproduce i suoni del gioco, ogni colpo udito da
+dove si trova il suo cannone; anche questa scelta viene salvata lì.
+</translation>
     </message>
 </context>
 <context>

@@ -890,6 +890,29 @@ Powód: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: brak dźwięku, gra toczy się dalej bez niego: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>utracono urządzenie dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Dźwięk w menu Widok odtwarza dźwięki gry, każdy strzał słychać stamtąd,
+gdzie stoi jego działo; to ustawienie również jest tam zapisywane.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -883,6 +883,29 @@ Motivo: %2</translation>
     </message>
 </context>
 <context>
+    <name>Sound</name>
+    <message>
+        <source>vexel: no sound, the game plays on silent: %1</source>
+        <translation>vexel: sem som, o jogo continua em silêncio: %1</translation>
+    </message>
+    <message>
+        <source>the sound device was lost</source>
+        <translation>o dispositivo de som foi perdido</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Sound in the View menu plays the game&apos;s sounds, each shot heard from
+where its gun stands; it is kept there too.
+</source>
+        <translation>Som, no menu Exibir, toca os sons do jogo, cada tiro ouvido de onde está
+seu canhão; essa escolha também é guardada lá.
+</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>%1 is unset</source>

@@ -205,12 +205,15 @@ int GameWindow::clientHeight() const
 
 void GameWindow::setTimerEnabled(bool enabled)
 {
+    const bool was = frame_.isActive();
     // Starting a running QTimer would restart its interval.
     if (enabled && !frame_.isActive())
         frame_.start();
     else if (!enabled)
         frame_.stop();
     updateDescription();
+    if (was != enabled)
+        emit runningChanged(enabled);
 }
 
 bool GameWindow::checked(MenuItem item) const

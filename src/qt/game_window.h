@@ -93,6 +93,8 @@ signals:
     void tickDelivered();
     // History was chosen; a running game has been paused first.
     void historyChosen();
+    // The game's timer started or stopped: the game runs or stands still.
+    void runningChanged(bool running);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/form1.h"
 #include "app/game_state.h"
+#include "device/sound_device.h"
 #include "history/history_command.h"
 #include "history/history_store.h"
 #include "history/history_texts.h"
@@ -11,6 +12,7 @@
 #include "qt/history_menu.h"
 #include "qt/pad_input.h"
 #include "qt/replay_window.h"
+#include "qt/sound_bridge.h"
 #include "qt/startup_guard.h"
 #include "qt/translation.h"
 #include "qt/view_controls.h"
@@ -113,6 +115,9 @@ int main(int argc, char* argv[])
     toolkitArgv.push_back(nullptr);
     int toolkitArgc = static_cast<int>(toolkitArguments.size());
 
+    // Outlives every window that plays through it; made before Qt starts
+    // its threads, as it sets the environment the sound server reads.
+    vexel::device::SoundDevice sound(std::cerr);
     std::optional<vexel::qt::StartupGuard> startup(
         std::in_place, unwatchable ? vexel::replay::VerifyUnreadable : 1, !unwatchable);
     QApplication application(toolkitArgc, toolkitArgv.data());
@@ -133,6 +138,7 @@ int main(int argc, char* argv[])
     vexel::scores::ScoreFile scoreFile(scoresPath);
     vexel::DefaultRandom random(line.seed.value_or(vexel::DefaultRandom::DefaultSeed));
 
+    vexel::qt::SoundBridge::share(&sound);
     vexel::qt::GameWindow window;
     window.setWindowIcon(windowIcon());
     window.setAutoPause(line.autoPause);
@@ -164,6 +170,8 @@ int main(int argc, char* argv[])
         padInput.emplace(window, pads);
         form.listen(*padInput);
     }
+    vexel::qt::SoundBridge heard(window, sound);
+    form.listen(heard);
     window.attach(form, form.scene());
     window.describe(state);
     const vexel::qt::EndOnSignals ending(window);

@@ -2,6 +2,8 @@
 
 #include "qt/game_dialog.h"
 #include "qt/game_window.h"
+#include "qt/sound_bridge.h"
+#include "qt/view_controls.h"
 #include "replay/playback.h"
 #include "replay/replay_files.h"
 
@@ -13,12 +15,28 @@
 
 namespace vexel::qt {
 
+namespace {
+
+// A replay is heard as its game was, through the program's device, with
+// Sound as the window's View menu has it.
+std::unique_ptr<SoundBridge> hear(GameWindow& window, replay::Playback& playback)
+{
+    if (SoundBridge::shared() == nullptr)
+        return nullptr;
+    auto bridge = std::make_unique<SoundBridge>(window, *SoundBridge::shared());
+    playback.listen(*bridge);
+    return bridge;
+}
+
+} // namespace
+
 int watchReplay(GameWindow& window, const replay::Replay& replay)
 {
     replay::Playback playback(replay, &window);
     replay::Viewer viewer(playback, window, [] { QCoreApplication::quit(); });
     window.attach(viewer, playback.scene());
     window.describe(playback.state());
+    const auto sound = hear(window, playback);
     window.loadAndShow();
     return QApplication::exec();
 }
@@ -39,8 +57,9 @@ int tellUnwatchable(const std::string& text, bool nothingYet)
 namespace {
 
 // One replay watched beside the game: its own copy of the replay, the
-// game that plays it, and its window. Members go in reverse order, the
-// window last, so nothing outlives what it points to.
+// game that plays it, its sound and its window. Members go in reverse
+// order, the sound first and the window last, so nothing outlives what it
+// points to.
 class SecondWindow final : public QObject {
 public:
     SecondWindow(const replay::Replay& replay, QWidget& owner, bool autoPause)
@@ -53,6 +72,10 @@ public:
         window_->setAttribute(Qt::WA_QuitOnClose, false);
         window_->installEventFilter(this);
         window_->attach(viewer_, playback_.scene());
+        // A window of its own keeps no settings: it starts with Sound as
+        // last chosen in the game's.
+        window_->view().setSound(SoundBridge::chosen());
+        sound_ = hear(*window_, playback_);
         window_->loadAndShow();
     }
 
@@ -83,6 +106,7 @@ private:
     replay::Replay replay_;
     replay::Playback playback_;
     replay::Viewer viewer_;
+    std::unique_ptr<SoundBridge> sound_;
 };
 
 } // namespace

@@ -74,6 +74,10 @@ void ViewControls::buildMenu()
     QAction* safe = add(Item::ColourSafe, QCoreApplication::translate("Menu", "Colour-Safe Signals"), {},
                         &ViewControls::setColourSafe);
     safe->setCheckable(true);
+    QAction* sound =
+        add(Item::Sound, QCoreApplication::translate("Sound", "Sound"), {}, &ViewControls::setSound);
+    sound->setCheckable(true);
+    sound->setChecked(settings_.sound);
     for (QAction* action : actions_)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
 }
@@ -88,6 +92,9 @@ void ViewControls::rememberIn(const std::string& path, std::ostream& diagnostics
     action(Item::ColourSafe)->setChecked(kept.colourSafe);
     settings_.zoomPercent = kept.zoomPercent;
     fitToScreen();
+    settings_.sound = kept.sound;
+    action(Item::Sound)->setChecked(kept.sound);
+    emit soundSwitched(kept.sound);
 }
 
 bool ViewControls::key(int keyCode, int shift)
@@ -238,6 +245,16 @@ void ViewControls::setColourSafe(bool on)
     if (settings_.colourSafe == on)
         return;
     settings_.colourSafe = on;
+    save();
+}
+
+void ViewControls::setSound(bool on)
+{
+    action(Item::Sound)->setChecked(on);
+    if (settings_.sound == on)
+        return;
+    settings_.sound = on;
+    emit soundSwitched(on);
     save();
 }
 

@@ -18,13 +18,13 @@ namespace vexel::qt {
 class BoardView;
 
 // The View menu and what it does to a window and its board: the zoom
-// steps, full screen and Colour-Safe Signals. None of it touches the game:
+// steps, full screen, Colour-Safe Signals and Sound. None of it touches the game:
 // the scene and the client area it knows stay as they are.
 class ViewControls final : public QObject {
     Q_OBJECT
 
 public:
-    enum class Item { ZoomIn, ZoomOut, ActualSize, FullScreen, ColourSafe };
+    enum class Item { ZoomIn, ZoomOut, ActualSize, FullScreen, ColourSafe, Sound };
 
     // Adds the View menu to the window's menu bar.
     ViewControls(QMainWindow& window, BoardView& board);
@@ -46,6 +46,7 @@ public:
     void setFullScreen(bool on);
     bool fullScreen() const { return fullScreen_; }
     void setColourSafe(bool on);
+    void setSound(bool on);
 
     // The largest step whose window fits the screen's available area.
     int zoomLimit() const;
@@ -60,6 +61,10 @@ public:
     // The window system may end full screen on its own.
     void windowStateChanged();
 
+signals:
+    // Sound was switched, from the menu or the kept settings.
+    void soundSwitched(bool on);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -73,7 +78,7 @@ private:
     QMainWindow& window_;
     BoardView& board_;
     QMenu* menu_ = nullptr;
-    QAction* actions_[5] = {};
+    QAction* actions_[6] = {};
     view::ViewSettings settings_;
     bool fullScreen_ = false;
     // Where the window's client area stood before full screen, to go back

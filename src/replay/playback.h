@@ -52,6 +52,8 @@ public:
     std::uint32_t ticksPlayed() const { return ticks_; }
     const Scene& scene() const { return form_.scene(); }
     const GameState& state() const { return state_; }
+    // Hears the replayed game's moments, as a game's listener does.
+    void listen(MomentListener& listener) { form_.listen(listener); }
     // The game's caption, without the display's suffix.
     std::string caption() const override { return caption_; }
 

@@ -21,6 +21,7 @@ constexpr std::size_t MaxFileSize = 4096;
 
 constexpr std::string_view ZoomKey = "zoom";
 constexpr std::string_view ColourSafeKey = "colour-safe";
+constexpr std::string_view SoundKey = "sound";
 
 std::string_view trimmed(std::string_view text)
 {
@@ -77,6 +78,8 @@ ViewSettings parseSettings(std::string_view text)
             settings.zoomPercent = zoomValue(value).value_or(ViewSettings{}.zoomPercent);
         else if (key == ColourSafeKey)
             settings.colourSafe = switchValue(value).value_or(ViewSettings{}.colourSafe);
+        else if (key == SoundKey)
+            settings.sound = switchValue(value).value_or(ViewSettings{}.sound);
     }
     return settings;
 }
@@ -86,6 +89,7 @@ std::string composeSettings(const ViewSettings& settings)
     std::string text = "# Vexel's view settings, rewritten whenever they change in the View menu.\n";
     text += std::string(ZoomKey) + "=" + std::to_string(settings.zoomPercent) + "\n";
     text += std::string(ColourSafeKey) + "=" + (settings.colourSafe ? "true" : "false") + "\n";
+    text += std::string(SoundKey) + "=" + (settings.sound ? "true" : "false") + "\n";
     return text;
 }
 
@@ -104,13 +108,16 @@ std::string defaultSettingsPath()
 
 std::string viewHelpText(std::string_view settingsPath)
 {
-    return "\n" + fill(translate("CommandLine",
-                                 "View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms\n"
-                                 "out, Ctrl+0 returns to the actual size, F11 switches full screen (F11\n"
-                                 "or Escape leaves it); Colour-Safe Signals adds marks to every colour\n"
-                                 "the game shows. The zoom and Colour-Safe Signals are kept in\n"
-                                 "  %1\n"),
-                       {settingsPath});
+    return "\n" +
+           fill(translate("CommandLine",
+                          "View menu: Ctrl++ (also Ctrl+= and Ctrl+keypad +) zooms in, Ctrl+- zooms\n"
+                          "out, Ctrl+0 returns to the actual size, F11 switches full screen (F11\n"
+                          "or Escape leaves it); Colour-Safe Signals adds marks to every colour\n"
+                          "the game shows. The zoom and Colour-Safe Signals are kept in\n"
+                          "  %1\n"),
+                {settingsPath}) +
+           translate("Sound", "Sound in the View menu plays the game's sounds, each shot heard from\n"
+                              "where its gun stands; it is kept there too.\n");
 }
 
 ViewSettings loadSettings(const std::string& path)

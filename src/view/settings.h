@@ -11,6 +11,7 @@ namespace vexel::view {
 struct ViewSettings {
     int zoomPercent = 100;
     bool colourSafe = false;
+    bool sound = true;
     bool operator==(const ViewSettings&) const = default;
 };
 

@@ -41,6 +41,10 @@ TEST(ViewSettings, ReadWhatIsStillReadableAndFallBackOnTheRest)
         {"zoom\ncolour-safe\n=true\n", Defaults},
         {"size=300\nzoom=300\n", {300, false}},
         {"zoom=300\nzoom=\n", Defaults},
+        {vexel::view::composeSettings({125, false, false}), {125, false, false}},
+        {"sound=false\n", {100, false, false}},
+        {"sound = true\ncolour-safe=true\n", {100, true, true}},
+        {"sound=off\n", Defaults},
     };
     for (const auto& [text, expected] : texts)
         EXPECT_EQ(vexel::view::parseSettings(text), expected) << text;

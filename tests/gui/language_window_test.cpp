@@ -87,7 +87,7 @@ void LanguageWindowTest::speaksTheLanguage_data()
         << QStringLiteral("de")
         << QStringLiteral(
                "Optionen|Gefährliche Felder zeigen?|Level zeigen?|Nur 2 Seiten?|Bestenliste|"
-               "Verlauf|Ansicht|Vergrößern|Verkleinern|Originalgröße||Vollbild||Farbsichere Signale|"
+               "Verlauf|Ansicht|Vergrößern|Verkleinern|Originalgröße||Vollbild||Farbsichere Signale|Ton|"
                "Hilfe|Spielanleitung||Über Vexel|Über Qt")
         << QStringLiteral("Vexel: Pause (Enter zum Spielen) mit 0 Punkten|"
                           "Vexel: Pause (Enter zum Spielen) mit 1 Punkt|"
@@ -103,7 +103,7 @@ void LanguageWindowTest::speaksTheLanguage_data()
     QTest::newRow("Polish")
         << QStringLiteral("pl")
         << QStringLiteral("Opcje|Pokazać groźne pola?|Pokazać poziom?|Tylko 2 strony?|Rekordy|Historia|Widok|"
-                          "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów|"
+                          "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów|Dźwięk|"
                           "Pomoc|Jak grać||O grze Vexel|O Qt")
         << QStringLiteral("Vexel: pauza (Enter – graj), 0 punktów|Vexel: pauza (Enter – graj), 1 punkt|"
                           "Vexel: pauza (Enter – graj), 2 punkty|Vexel: pauza (Enter – graj), 5 punktów|"

@@ -228,11 +228,15 @@ void ViewWindowTest::settingsComeBackAndAFailedSaveIsToldOnce()
         QCOMPARE(game.window.board().zoom(), comesBack ? 125 : 100);
         QCOMPARE(game.window.board().colourSafe(), comesBack);
         QCOMPARE(game.window.view().action(Item::ColourSafe)->isChecked(), comesBack);
+        // Sound is on until switched off.
+        QCOMPARE(game.window.view().action(Item::Sound)->isChecked(), !comesBack);
+        QCOMPARE(game.window.view().settings().sound, !comesBack);
         if (comesBack)
             continue;
         game.key(Qt::Key_Equal, Qt::ControlModifier);
         QCOMPARE(game.window.board().zoom(), 125);
         game.window.view().action(Item::ColourSafe)->trigger();
+        game.window.view().action(Item::Sound)->trigger();
     }
     const QString lines = QString::fromStdString(told.str());
     QCOMPARE(lines.count(u'\n'), 1);
