@@ -9,6 +9,7 @@
 //
 //   vexel_bench_pad [PRESSES] [SECONDS]
 
+#include "figures.h"
 #include "memory_store.h"
 
 #include "app/form1.h"
@@ -18,9 +19,7 @@
 #include "qt/pad_input.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -35,6 +34,10 @@
 using vexel::device::PadButton;
 
 namespace {
+
+using vexel::bench::contextSwitches;
+using vexel::bench::percentile;
+using vexel::bench::verdict;
 
 std::int64_t steadyUs()
 {
@@ -81,44 +84,14 @@ bool runUntil(const std::function<bool()>& done, int ms)
     return true;
 }
 
-// Context switches of every thread of the process so far: each is a
-// thread going to sleep or being woken.
-long long contextSwitches()
-{
-    long long total = 0;
-    for (const QString& task :
-         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
-                total += line.mid(line.indexOf(':') + 1).trimmed().toLongLong();
-        }
-    }
-    return total;
-}
-
 double wakeUpsPerSecond(int seconds)
 {
     // Let what the last step started settle first.
     runFor(200);
-    const long long before = contextSwitches();
+    const long long before = contextSwitches().first;
     runFor(seconds * 1000);
     // The one timer that ends the wait wakes the thread once.
-    return static_cast<double>(contextSwitches() - before - 1) / seconds;
-}
-
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(values.size())));
-    return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
-}
-
-const char* verdict(bool met)
-{
-    return met ? "met" : "MISSED";
+    return static_cast<double>(contextSwitches().first - before - 1) / seconds;
 }
 
 } // namespace

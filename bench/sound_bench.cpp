@@ -12,6 +12,7 @@
 //   vexel_bench_sound [SECONDS]     (default 60: seconds of play each way)
 
 #include "board_states.h"
+#include "figures.h"
 
 #include "device/sound_device.h"
 #include "memory_store.h"
@@ -44,6 +45,8 @@
 
 namespace {
 
+using vexel::bench::percentile;
+
 using Clock = std::chrono::steady_clock;
 using vexel::device::SoundDevice;
 
@@ -58,14 +61,6 @@ double cpuSeconds()
 double ms(Clock::duration d)
 {
     return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double percentile(std::vector<double> values, double p)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
 }
 
 struct Mode {
@@ -158,25 +153,6 @@ void levelTwelve(int seconds)
                 cpuOff, cpuOn, cpuOn - cpuOff, modes[0].wall);
 }
 
-// Context switches of every thread of the process so far, and how many
-// threads there are.
-std::pair<long, int> switches()
-{
-    long total = 0;
-    int threads = 0;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
-        std::ifstream status(task.path() / "status");
-        std::string line;
-        ++threads;
-        while (std::getline(status, line)) {
-            if (line.starts_with("voluntary_ctxt_switches:") ||
-                line.starts_with("nonvoluntary_ctxt_switches:"))
-                total += std::stol(line.substr(line.find(':') + 1));
-        }
-    }
-    return {total, threads};
-}
-
 // The real window with its sound bridge: played, paused, then counted.
 void pausedWakeups(bool soundOn, int seconds)
 {
@@ -223,11 +199,11 @@ void pausedWakeups(bool soundOn, int seconds)
         loop.exec();
     };
     sleep(1000);
-    const auto [before, threadsBefore] = switches();
+    const auto [before, threadsBefore] = vexel::bench::contextSwitches();
     QElapsedTimer clock;
     clock.start();
     sleep(seconds * 1000);
-    const auto [after, threadsAfter] = switches();
+    const auto [after, threadsAfter] = vexel::bench::contextSwitches();
     std::printf("paused, Sound %s: %.2f context switches/s over %d s after the first second, "
                 "%d threads (device open while playing: %s, after the pause: %s)\n",
                 soundOn ? "on " : "off", static_cast<double>(after - before) * 1000.0 / clock.elapsed(),

@@ -6,6 +6,7 @@
 //
 //   vexel_bench_timer [TICKS]
 
+#include "figures.h"
 #include "memory_store.h"
 #include "quiet_seed.h"
 
@@ -29,17 +30,8 @@
 
 namespace {
 
-double percentile(std::vector<double> values, double fraction)
-{
-    std::sort(values.begin(), values.end());
-    const auto rank = static_cast<std::size_t>(std::ceil(fraction * static_cast<double>(values.size())));
-    return values[std::clamp<std::size_t>(rank, 1, values.size()) - 1];
-}
-
-const char* verdict(bool met)
-{
-    return met ? "met" : "MISSED";
-}
+using vexel::bench::percentile;
+using vexel::bench::verdict;
 
 } // namespace
 
