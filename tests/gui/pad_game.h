@@ -3,13 +3,12 @@
 // A game with virtual pads plugged in, and a script of what a player does
 // with them, for the window tests.
 
-#include "app/form1.h"
+#include "board_lines.h"
 #include "device/pad_device.h"
 #include "device/pad_virtual.h"
 #include "qt/game_dialog.h"
 #include "qt/game_window.h"
 #include "qt/pad_input.h"
-#include "scores/score_file.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,22 +28,14 @@ using vexel::device::PadButton;
 using vexel::device::VirtualPad;
 
 // One game with a pad plugged in, its window active.
-struct PadGame {
-    QTemporaryDir folder;
-    vexel::GameState state;
-    vexel::DefaultRandom random;
-    vexel::scores::ScoreFile scoreFile{folder.filePath(QStringLiteral("vexel.ini")).toStdString()};
-    std::ostringstream diagnostics;
-    vexel::qt::GameWindow window;
-    vexel::Form1 form{state, window, random, scoreFile, diagnostics};
+struct PadGame : vexel::testsupport::ShownGame {
     vexel::device::PadDevice pads;
     std::unique_ptr<vexel::qt::PadInput> input;
     std::unique_ptr<VirtualPad> pad;
 
     bool start()
     {
-        window.attach(form, form.scene());
-        window.loadAndShow();
+        show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window) || !pads.open())
             return false;
