@@ -102,9 +102,10 @@ void LanguageWindowTest::speaksTheLanguage_data()
                "Vexel – Bestenliste|Die Bestenliste:\n\n4 Seiten: 0022 von Ola  \n2 Seiten: 0022 von 12345");
     QTest::newRow("Polish")
         << QStringLiteral("pl")
-        << QStringLiteral("Opcje|Pokazać groźne pola?|Pokazać poziom?|Tylko 2 strony?|Rekordy|Historia|Widok|"
-                          "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów|Dźwięk|"
-                          "Pomoc|Jak grać||O grze Vexel|O Qt")
+        << QStringLiteral(
+               "Opcje|Pokazać groźne pola?|Pokazać poziom?|Tylko 2 strony?|Rekordy|Historia|Widok|"
+               "Powiększ|Pomniejsz|Rzeczywisty rozmiar||Pełny ekran||Sygnały dla daltonistów|Dźwięk|"
+               "Pomoc|Jak grać||O grze Vexel|O Qt")
         << QStringLiteral("Vexel: pauza (Enter – graj), 0 punktów|Vexel: pauza (Enter – graj), 1 punkt|"
                           "Vexel: pauza (Enter – graj), 2 punkty|Vexel: pauza (Enter – graj), 5 punktów|"
                           "Vexel: pauza (Enter – graj), 22 punkty")
